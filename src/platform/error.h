@@ -1,0 +1,21 @@
+#pragma once
+// The error every layer raises: a text a person can read, shown as it is.
+#include <QString>
+#include <stdexcept>
+
+namespace platform {
+
+class Error : public std::runtime_error
+{
+public:
+    explicit Error(const QString &message)
+        : std::runtime_error(message.toStdString()), m_message(message)
+    {
+    }
+    const QString &message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+} // namespace platform
