@@ -1,0 +1,189 @@
+#include "connection.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include "platform/aliasregistry.h"
+
+namespace engine {
+
+namespace {
+QString uniqueQtName(const QString &name)
+{
+    static QAtomicInt counter;
+    return QStringLiteral("%1#%2").arg(name).arg(counter.fetchAndAddRelaxed(1));
+}
+} // namespace
+
+Connection::Connection(const QString &name)
+    : m_name(name), m_qtName(uniqueQtName(name))
+{
+}
+
+Connection::~Connection()
+{
+    close();
+}
+
+QSqlDatabase Connection::database() const
+{
+    return QSqlDatabase::database(m_qtName, false);
+}
+
+bool Connection::isOpen() const
+{
+    return QSqlDatabase::contains(m_qtName) && database().isOpen();
+}
+
+void Connection::splitServerName(const QString &serverName, QString *host, QString *path)
+{
+    const qsizetype colon = serverName.indexOf(QLatin1Char(':'));
+    if (colon < 0) {
+        *host = QString();
+        *path = serverName;
+        return;
+    }
+    *host = serverName.left(colon);
+    *path = serverName.mid(colon + 1);
+}
+
+void Connection::openAlias(const platform::AliasRegistry &aliases, const QString &aliasName, const QString &user,
+                           const QString &password)
+{
+    const auto alias = aliases.find(aliasName);
+    if (!alias)
+        throw DbError(DbErrorKind::Connection, QStringLiteral("Unknown database: %1. Alias %2 does not exist.")
+                                                   .arg(m_name, aliasName.toUpper()));
+    const QString driver = alias->driver.toUpper();
+    if (driver == QLatin1String("INTRBASE")) {
+        openFirebird(alias->param(QStringLiteral("SERVER NAME")), user, password);
+    } else if (driver == QLatin1String("SQLITE")) {
+        openSqlite(alias->param(QStringLiteral("PATH")));
+    } else {
+        throw DbError(DbErrorKind::Connection,
+                      QStringLiteral("Cannot connect to database %1: alias %2 has the driver %3, which holds no SQL database.")
+                          .arg(m_name, aliasName.toUpper(), alias->driver));
+    }
+}
+
+void Connection::openSqlite(const QString &file)
+{
+    if (file.isEmpty() || !QFileInfo::exists(file))
+        throw DbError(DbErrorKind::Connection,
+                      QStringLiteral("Cannot connect to database %1: the file \"%2\" does not exist.").arg(m_name, file));
+    openWith(Dialect::sqlite(), {}, file, {}, {});
+    exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+}
+
+void Connection::openFirebird(const QString &serverName, const QString &user, const QString &password)
+{
+    QString host, path;
+    splitServerName(serverName, &host, &path);
+    openWith(Dialect::firebird(), host, path, user, password);
+}
+
+void Connection::openWith(const Dialect &dialect, const QString &host, const QString &path, const QString &user,
+                          const QString &password)
+{
+    close();
+    m_dialect = &dialect;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(dialect.qtDriver(), m_qtName);
+        if (!db.isValid())
+            throw DbError(DbErrorKind::Connection,
+                          QStringLiteral("Cannot connect to database %1: the driver %2 is not installed.")
+                              .arg(m_name, dialect.qtDriver()));
+        db.setHostName(host);
+        db.setDatabaseName(path);
+        db.setUserName(user);
+        db.setPassword(password);
+        if (dialect.kind() == DriverKind::Firebird)
+            db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
+        else
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!db.open()) {
+            const DbError error = dialect.toError(db.lastError(), QStringLiteral("Cannot connect to database %1").arg(m_name));
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_qtName);
+            throw DbError(DbErrorKind::Connection, error.message(), error.nativeCode());
+        }
+    }
+}
+
+void Connection::close()
+{
+    if (!QSqlDatabase::contains(m_qtName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_qtName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_qtName);
+}
+
+int Connection::exec(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery query(database());
+    if (!query.prepare(sql))
+        throw m_dialect->toError(query.lastError());
+    for (const QVariant &v : values)
+        query.addBindValue(v);
+    if (!query.exec())
+        throw m_dialect->toError(query.lastError());
+    return query.numRowsAffected();
+}
+
+QVariant Connection::scalar(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw m_dialect->toError(query.lastError());
+    for (const QVariant &v : values)
+        query.addBindValue(v);
+    if (!query.exec())
+        throw m_dialect->toError(query.lastError());
+    return query.next() ? query.value(0) : QVariant();
+}
+
+void Connection::beginTransaction()
+{
+    QSqlDatabase db = database();
+    if (!db.transaction())
+        throw m_dialect->toError(db.lastError());
+}
+
+void Connection::commit()
+{
+    QSqlDatabase db = database();
+    if (!db.commit())
+        throw m_dialect->toError(db.lastError());
+}
+
+void Connection::rollback()
+{
+    QSqlDatabase db = database();
+    db.rollback();
+}
+
+Transaction::Transaction(Connection &connection)
+    : m_connection(connection)
+{
+    m_connection.beginTransaction();
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done)
+        m_connection.rollback();
+}
+
+void Transaction::commit()
+{
+    m_connection.commit();
+    m_done = true;
+}
+
+} // namespace engine

@@ -1,0 +1,74 @@
+#pragma once
+// One connection to a database, opened by alias with the user and password given
+// (there is never a login prompt). An alias names its driver: "INTRBASE" connects to
+// Firebird with SERVER NAME host:path; "SQLITE" opens the embedded file PATH.
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+
+#include "dialect.h"
+
+namespace platform {
+class AliasRegistry;
+}
+
+namespace engine {
+
+class Connection
+{
+public:
+    // `name` is the database name the datasets use ("QalMotor", "QalPrb").
+    explicit Connection(const QString &name);
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    // Opens the database of an alias. Raises DbError naming the database on failure.
+    void openAlias(const platform::AliasRegistry &aliases, const QString &aliasName, const QString &user,
+                   const QString &password);
+    void openSqlite(const QString &file);
+    void openFirebird(const QString &serverName, const QString &user, const QString &password);
+    void close();
+
+    bool isOpen() const;
+    const QString &name() const { return m_name; }
+    const Dialect &dialect() const { return *m_dialect; }
+    QSqlDatabase database() const;
+
+    // Runs a statement that returns no rows, with bound values in order of the "?"
+    // placeholders; returns the number of rows changed. Raises DbError on failure.
+    int exec(const QString &sql, const QVariantList &values = {});
+    // The first column of the first row of a query, or an invalid QVariant when none.
+    QVariant scalar(const QString &sql, const QVariantList &values = {});
+
+    void beginTransaction();
+    void commit();
+    void rollback();
+
+    // Splits "host:path" at its first colon ("localhost:C:\...\QALPRB" gives localhost
+    // and C:\...\QALPRB; ":C:\..." gives no host).
+    static void splitServerName(const QString &serverName, QString *host, QString *path);
+
+private:
+    void openWith(const Dialect &dialect, const QString &host, const QString &path, const QString &user,
+                  const QString &password);
+    QString m_name;
+    QString m_qtName;
+    const Dialect *m_dialect = &Dialect::sqlite();
+};
+
+// Begins a transaction and rolls it back unless commit() is called: multi-row work
+// is stored whole or not at all.
+class Transaction
+{
+public:
+    explicit Transaction(Connection &connection);
+    ~Transaction();
+    void commit();
+
+private:
+    Connection &m_connection;
+    bool m_done = false;
+};
+
+} // namespace engine
