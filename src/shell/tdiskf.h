@@ -1,0 +1,38 @@
+#pragma once
+// The settings window "ระบุ Disk": chooses the exchange folder on a drive and keeps
+// the server and database locations of myinifile.ini.
+#include <QDialog>
+
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QPushButton;
+class QTreeView;
+
+class TDiskF : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TDiskF(QWidget *parent = nullptr);
+
+    QComboBox *DriveComboBox1;
+    QTreeView *DirectoryListBox1;
+    QLabel *Label1;      // "Server Name"
+    QLabel *Label2;      // "DbPath1"
+    QLabel *Label3;      // "DbPath2"
+    QPushButton *BitBtn1; // "บันทึก"
+
+    QChar selectedDrive() const;
+    // The folder selected in the tree as the system writes it ("A:\sub").
+    QString selectedFolder() const;
+    void selectFolder(const QString &logicalPath);
+
+private slots:
+    void DriveComboBox1Change();
+    void BitBtn1Click();
+
+private:
+    void FormCreate();
+    void showDrive(QChar letter);
+    QFileSystemModel *m_model;
+};
