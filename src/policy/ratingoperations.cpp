@@ -3,6 +3,7 @@
 #include <QDate>
 
 #include "platform/dateformat.h"
+#include "platform/error.h"
 #include "policy/rating.h"
 
 namespace policy {
@@ -19,18 +20,25 @@ QString text(const RecordAccess &record, const QString &field)
     return record.value(field).toString().trimmed();
 }
 
-// A date field holds a QDate; an adapter that hands over the field's text instead
-// gets it converted by the shared routine, which rejects a text that is no date
-// (29/02/2551: year 2551 of the stored calendar has no 29 February) with the
-// standard invalid-date message. Empty means not entered yet.
+// A date field holds a QDate (or a QDateTime at midnight). An adapter that hands over
+// text instead, as typed ("27/05/2550") or as a database returns it ("2550-05-27"),
+// gets it converted here; a text that is no date (29/02/2551: year 2551 of the stored
+// calendar has no 29 February) raises the standard invalid-date message. Empty means
+// not entered yet.
 QDate date(const RecordAccess &record, const QString &field)
 {
     const QVariant v = record.value(field);
-    if (v.typeId() == QMetaType::QString) {
-        const QString t = v.toString().trimmed();
-        return t.isEmpty() ? QDate() : platform::DateFormat::fromText(t);
-    }
-    return v.toDate();
+    if (v.typeId() != QMetaType::QString)
+        return v.toDate();
+    const QString t = v.toString().trimmed();
+    if (t.isEmpty())
+        return {};
+    if (!t.contains(QLatin1Char('-')))
+        return platform::DateFormat::fromText(t);
+    const QDate iso = QDate::fromString(t.left(10), Qt::ISODate);
+    if (!iso.isValid())
+        throw platform::Error(platform::DateFormat::invalidDateMessage(t));
+    return iso;
 }
 
 PolicyAmounts policyAmounts(const RecordAccess &policy)
@@ -80,7 +88,7 @@ void calRate2(RecordAccess &policy, const RecordAccess &package)
 
 void calRate(RecordAccess &policy, const RecordAccess &agent)
 {
-    PolicyAmounts a = policyAmounts(policy);
+    const PolicyAmounts a = policyAmounts(policy);
     const Discounts d = agentDiscounts(a, agentRates(agent));
     if (!isDirectSale(a.agent)) {
         policy.setValue(QStringLiteral("MOTCOM"), d.motcom);

@@ -87,6 +87,16 @@ TEST(RatingOperations, LeavingTheEndDatePricesOnlyWithAPackage)
     EXPECT_EQ(amount(policy, "NETPREM"), 2148.56);
 }
 
+TEST(RatingOperations, DatesHandedOverAsTextArePriced)
+{
+    for (const char *end : {"26/11/2550", "2550-11-26", "2550-11-26T00:00:00"}) {
+        MapRecord policy = newPolicy();
+        policy.setValue(s("ENDDATE"), s(end));
+        calRate2(policy, package120());
+        EXPECT_EQ(amount(policy, "NETPREM"), 539.28) << end;
+    }
+}
+
 TEST(RatingOperations, EmptyEndDateLeavesTheAmounts)
 {
     MapRecord policy = newPolicy();
@@ -112,7 +122,8 @@ TEST(RatingOperations, DateWithoutRealDayStopsWithAmountsUnchanged)
     // 29 February 2008) cannot even be stored, so only its text can reach here.
     const Case cases[] = {{"ENDDATE", QDate(2552, 2, 29), "29/02/2552"},
                           {"EFFDATE", QDate(2552, 2, 29), "29/02/2552"},
-                          {"ENDDATE", s("29/02/2551"), "29/02/2551"}};
+                          {"ENDDATE", s("29/02/2551"), "29/02/2551"},
+                          {"ENDDATE", s("2551-02-29"), "2551-02-29"}};
     for (const Case &c : cases) {
         MapRecord policy = newPolicy();
         policy.setValue(s("ENDDATE"), QDate(2550, 11, 26));
