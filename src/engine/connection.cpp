@@ -132,6 +132,10 @@ int Connection::exec(const QString &sql, const QVariantList &values)
         query.addBindValue(v);
     if (!query.exec())
         throw m_dialect->toError(query.lastError());
+    // Firebird has no row count for DDL and warns when asked for one.
+    const QString verb = sql.trimmed().section(QLatin1Char(' '), 0, 0).toUpper();
+    if (verb == QLatin1String("CREATE") || verb == QLatin1String("ALTER") || verb == QLatin1String("DROP"))
+        return 0;
     return query.numRowsAffected();
 }
 

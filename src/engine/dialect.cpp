@@ -40,8 +40,6 @@ DbErrorKind Dialect::classify(const QSqlError &error) const
 {
     const QString code = error.nativeErrorCode();
     const QString text = error.databaseText() + QLatin1Char(' ') + error.driverText();
-    if (error.type() == QSqlError::ConnectionError)
-        return DbErrorKind::Connection;
     if (m_kind == DriverKind::Sqlite) {
         if (code == QLatin1String("1555") || code == QLatin1String("2067") || text.contains(QLatin1String("UNIQUE constraint failed")))
             return DbErrorKind::KeyViolation;
@@ -55,6 +53,10 @@ DbErrorKind Dialect::classify(const QSqlError &error) const
         if (code == QLatin1String("-902"))
             return DbErrorKind::Connection;
     }
+    // SQLite reports failed statements as connection errors too; the texts above
+    // are checked first for that reason.
+    if (error.type() == QSqlError::ConnectionError && m_kind == DriverKind::Firebird)
+        return DbErrorKind::Connection;
     return DbErrorKind::Other;
 }
 
