@@ -250,7 +250,8 @@ private:
             d.rect.translate(left, top);
             page.items.append(std::move(d));
         }
-        page.bands.append(PlacedBand{band.kind, top, height});
+        if (height > 0 || !items.empty()) // an empty band of no height leaves no trace
+            page.bands.append(PlacedBand{band.kind, top, height});
         m_y += height;
         if (band.afterPrint) {
             BandEvent event(m_layout, band, m_pageNumber, m_record);
