@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+#include "qt_printers.h"
 #include "widgets/messages.h"
 
 struct RecordedMessage {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "qt_printers.h"
+
 class TempStores
 {
 public:
