@@ -1,0 +1,158 @@
+#include "rowsdataset.h"
+
+namespace engine {
+
+int RowsDataset::recordCount()
+{
+    checkActive();
+    return int(m_view.size());
+}
+
+void RowsDataset::setRows(QVector<Record> rows)
+{
+    m_rows = std::move(rows);
+    m_indexes.clear();
+    filterChanged();
+}
+
+void RowsDataset::clearRows()
+{
+    m_rows.clear();
+    m_view.clear();
+    m_indexes.clear();
+    m_pos = -1;
+}
+
+void RowsDataset::filterChanged()
+{
+    m_view.clear();
+    const QList<Condition> &conditions = filterConditions();
+    for (int i = 0; i < m_rows.size(); ++i)
+        if (conditions.isEmpty() || matches(m_rows.at(i), conditions))
+            m_view << i;
+    m_indexes.clear();
+    m_pos = m_view.isEmpty() ? -1 : 0;
+}
+
+bool RowsDataset::at(int pos, Record &row)
+{
+    if (pos < 0 || pos >= m_view.size())
+        return false;
+    m_pos = pos;
+    const Record &stored = m_rows.at(m_view.at(pos));
+    for (int i = 0; i < row.size() && i < stored.size(); ++i)
+        row[i] = stored.at(i);
+    return true;
+}
+
+bool RowsDataset::doFirst(Record &row)
+{
+    return at(0, row);
+}
+
+bool RowsDataset::doLast(Record &row)
+{
+    return at(int(m_view.size()) - 1, row);
+}
+
+bool RowsDataset::doNext(Record &row)
+{
+    return at(m_pos + 1, row);
+}
+
+bool RowsDataset::doPrior(Record &row)
+{
+    return m_pos > 0 && at(m_pos - 1, row);
+}
+
+bool RowsDataset::doLocate(const QList<Condition> &conditions, Record &row)
+{
+    for (int p = 0; p < m_view.size(); ++p)
+        if (matches(m_rows.at(m_view.at(p)), conditions))
+            return at(p, row);
+    return false;
+}
+
+QString RowsDataset::keyText(const QVariant &v)
+{
+    if (v.isNull())
+        return QStringLiteral("\x01");
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+    case QMetaType::Short:
+        return QString::number(v.toDouble(), 'g', 17);
+    case QMetaType::QDate:
+        return v.toDate().toString(Qt::ISODate);
+    default:
+        return v.toString();
+    }
+}
+
+QVariant RowsDataset::doLookup(const QList<Condition> &conditions, int resultField)
+{
+    QString signature;
+    for (const Condition &c : conditions)
+        signature += QString::number(c.field) + QLatin1Char(';');
+    auto it = m_indexes.find(signature);
+    if (it == m_indexes.end()) {
+        QHash<QString, int> index;
+        for (int p = 0; p < m_view.size(); ++p) {
+            const Record &r = m_rows.at(m_view.at(p));
+            QString key;
+            for (const Condition &c : conditions)
+                key += keyText(r.at(c.field)) + QLatin1Char('\x1f');
+            if (!index.contains(key))
+                index.insert(key, m_view.at(p));
+        }
+        it = m_indexes.insert(signature, index);
+    }
+    QString key;
+    for (const Condition &c : conditions)
+        key += keyText(c.value) + QLatin1Char('\x1f');
+    const auto found = it->constFind(key);
+    if (found == it->constEnd())
+        return {};
+    return m_rows.at(*found).at(resultField);
+}
+
+void RowsDataset::doInsert(Record &row, bool append)
+{
+    writeInsert(row);
+    const int rowIndex = (append || m_pos < 0) ? int(m_rows.size()) : m_view.at(m_pos);
+    m_rows.insert(rowIndex, row);
+    for (int &i : m_view)
+        if (i >= rowIndex)
+            ++i;
+    const int viewPos = (append || m_pos < 0) ? int(m_view.size()) : m_pos;
+    m_view.insert(viewPos, rowIndex);
+    m_pos = viewPos;
+    m_indexes.clear();
+}
+
+void RowsDataset::doUpdate(const Record &oldRow, Record &row)
+{
+    writeUpdate(oldRow, row);
+    m_rows[m_view.at(m_pos)] = row;
+    m_indexes.clear();
+}
+
+bool RowsDataset::doDelete(const Record &row, Record &landed)
+{
+    writeDelete(row);
+    const int rowIndex = m_view.at(m_pos);
+    m_rows.remove(rowIndex);
+    m_view.remove(m_pos);
+    for (int &i : m_view)
+        if (i > rowIndex)
+            --i;
+    m_indexes.clear();
+    if (m_view.isEmpty()) {
+        m_pos = -1;
+        return false;
+    }
+    return at(m_pos < m_view.size() ? m_pos : int(m_view.size()) - 1, landed);
+}
+
+} // namespace engine

@@ -1,0 +1,576 @@
+#include "tabledataset.h"
+
+#include <QSqlField>
+#include <QSqlIndex>
+#include <QSqlRecord>
+#include <algorithm>
+
+#include "connection.h"
+#include "fieldtypehints.h"
+#include "platform/error.h"
+
+namespace engine {
+
+TableDataset::TableDataset(Connection *connection, const QString &tableName, const QString &name, QObject *parent)
+    : Dataset(name.isEmpty() ? tableName : name, parent), m_connection(connection), m_table(tableName)
+{
+}
+
+void TableDataset::setTableName(const QString &table)
+{
+    close();
+    m_table = table;
+}
+
+void TableDataset::setKeyFields(const QStringList &fields)
+{
+    close();
+    m_keys = fields;
+}
+
+Connection &TableDataset::db() const
+{
+    if (!m_connection || !m_connection->isOpen())
+        throw platform::Error(QStringLiteral("%1: the table %2 has no open database").arg(objectName(), m_table));
+    return *m_connection;
+}
+
+namespace {
+
+FieldType typeOfColumn(const QSqlField &column, const Dialect &dialect)
+{
+    // Firebird's CHAR columns (field type 14) come back padded.
+    if (dialect.padsFixedText() && column.typeID() == 14)
+        return FieldType::FixedString;
+    switch (column.metaType().id()) {
+    case QMetaType::Short:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        return FieldType::Integer;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return FieldType::Float;
+    case QMetaType::QDate:
+        return FieldType::Date;
+    case QMetaType::QDateTime:
+        return FieldType::DateTime;
+    case QMetaType::Bool:
+        return FieldType::Boolean;
+    default:
+        return FieldType::String;
+    }
+}
+
+QString pageClause(const Dialect &dialect, int limit, qint64 offset)
+{
+    if (limit <= 0)
+        return {};
+    if (dialect.kind() == DriverKind::Sqlite)
+        return QStringLiteral(" limit %1 offset %2").arg(limit).arg(offset);
+    return QStringLiteral(" offset %1 rows fetch next %2 rows only").arg(offset).arg(limit);
+}
+
+} // namespace
+
+void TableDataset::doOpen()
+{
+    Connection &c = db();
+    const QSqlDatabase database = c.database();
+    bool declared = false;
+    for (const auto &f : fields())
+        declared = declared || f->isData();
+    if (!declared) {
+        const QSqlRecord columns = database.record(m_table);
+        if (columns.isEmpty())
+            throw DbError(DbErrorKind::Other, QStringLiteral("%1: Table does not exist: %2").arg(objectName(), m_table));
+        for (int i = 0; i < columns.count(); ++i) {
+            const QSqlField column = columns.field(i);
+            const auto hint = FieldTypeHints::find(column.name());
+            addField(FieldDef(column.name(), hint ? hint->type : typeOfColumn(column, c.dialect()),
+                              hint ? hint->size : qMax(0, column.length())));
+        }
+    }
+    QStringList keys = m_keys;
+    if (keys.isEmpty()) {
+        const QSqlIndex primary = database.primaryIndex(m_table);
+        for (int i = 0; i < primary.count(); ++i)
+            keys << primary.fieldName(i);
+    }
+    m_keyIndexes.clear();
+    for (const QString &k : keys)
+        m_keyIndexes << fieldByName(k)->index();
+    m_orderIndexes.clear();
+    if (keyed()) {
+        m_orderIndexes = m_keyIndexes;
+    } else if (!m_orderFields.isEmpty()) {
+        for (const QString &k : m_orderFields)
+            m_orderIndexes << fieldByName(k)->index();
+    } else {
+        for (const auto &f : fields())
+            if (f->isData())
+                m_orderIndexes << f->index();
+    }
+    QStringList names;
+    for (const auto &f : fields())
+        if (f->isData())
+            names << f->name();
+    m_columns = names.join(QLatin1Char(','));
+    m_page.clear();
+    m_index = -1;
+    m_offset = 0;
+    m_detached = false;
+}
+
+void TableDataset::doClose()
+{
+    m_prepared.clear();
+    m_page.clear();
+    m_index = -1;
+}
+
+void TableDataset::filterChanged()
+{
+    m_page.clear();
+    m_index = -1;
+    m_offset = 0;
+}
+
+QSqlQuery &TableDataset::prepared(const QString &sql)
+{
+    // Firebird keeps a prepared select inside the snapshot transaction it first ran
+    // in, so a kept statement would not see rows stored since; there every read is
+    // prepared afresh and its transaction ends with it.
+    if (db().dialect().kind() == DriverKind::Firebird)
+        m_prepared.clear();
+    auto it = m_prepared.find(sql);
+    if (it == m_prepared.end()) {
+        QSqlQuery query(db().database());
+        query.setForwardOnly(true);
+        if (!query.prepare(sql))
+            throw db().dialect().toError(query.lastError());
+        it = m_prepared.insert(sql, query);
+    }
+    return *it;
+}
+
+QVariant TableDataset::readValue(const QSqlQuery &query, int column, const Field &field) const
+{
+    QVariant raw = query.value(column);
+    if (field.type() == FieldType::FixedString && !raw.isNull() && m_connection->dialect().padsFixedText())
+        raw = trimFixedText(raw.toString());
+    return Field::convert(raw, field.type(), 0, field.name());
+}
+
+QVector<Record> TableDataset::fetch(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery &query = prepared(sql);
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    if (!query.exec()) {
+        const DbError error = db().dialect().toError(query.lastError());
+        query.finish();
+        throw error;
+    }
+    QVector<Record> rows;
+    QVector<const Field *> data;
+    for (const auto &f : fields())
+        if (f->isData())
+            data << f.get();
+    while (query.next()) {
+        Record row(fieldCount());
+        for (int c = 0; c < data.size(); ++c)
+            row[data[c]->index()] = readValue(query, c, *data[c]);
+        rows << row;
+    }
+    query.finish();
+    return rows;
+}
+
+QString TableDataset::whereFor(const QList<Condition> &conditions, QVariantList *values) const
+{
+    QStringList parts;
+    for (const Condition &c : filterConditions() + conditions) {
+        if (c.value.isNull()) {
+            parts << field(c.field)->name() + QStringLiteral(" is null");
+            continue;
+        }
+        parts << field(c.field)->name() + QStringLiteral("=?");
+        *values << c.value;
+    }
+    return parts.join(QStringLiteral(" and "));
+}
+
+QString TableDataset::orderBy(bool descending) const
+{
+    QStringList parts;
+    for (int i : m_orderIndexes)
+        parts << field(i)->name() + (descending ? QStringLiteral(" desc") : QString());
+    return parts.join(QLatin1Char(','));
+}
+
+QString TableDataset::keysetWhere(const Record &row, bool after, QVariantList *values) const
+{
+    // (k1 > ?) or (k1 = ? and k2 > ?) or ...
+    QStringList alternatives;
+    for (int i = 0; i < m_keyIndexes.size(); ++i) {
+        QStringList parts;
+        for (int j = 0; j < i; ++j) {
+            parts << field(m_keyIndexes[j])->name() + QStringLiteral("=?");
+            *values << row.at(m_keyIndexes[j]);
+        }
+        parts << field(m_keyIndexes[i])->name() + (after ? QStringLiteral(">?") : QStringLiteral("<?"));
+        *values << row.at(m_keyIndexes[i]);
+        alternatives << QLatin1Char('(') + parts.join(QStringLiteral(" and ")) + QLatin1Char(')');
+    }
+    return QLatin1Char('(') + alternatives.join(QStringLiteral(" or ")) + QLatin1Char(')');
+}
+
+QString TableDataset::selectSql(const QString &where, const QString &order, int limit, qint64 offset) const
+{
+    QString sql = QStringLiteral("select %1 from %2").arg(m_columns, m_table);
+    if (!where.isEmpty())
+        sql += QStringLiteral(" where ") + where;
+    if (!order.isEmpty())
+        sql += QStringLiteral(" order by ") + order;
+    return sql + pageClause(m_connection->dialect(), limit, offset);
+}
+
+void TableDataset::setPage(QVector<Record> page, int index, Record &row)
+{
+    m_page = std::move(page);
+    m_index = index;
+    row = m_page.at(index);
+}
+
+bool TableDataset::doFirst(Record &row)
+{
+    QVariantList values;
+    const QString where = whereFor({}, &values);
+    QVector<Record> page = fetch(selectSql(where, orderBy(false), m_pageSize, 0), values);
+    m_offset = 0;
+    m_detached = false;
+    if (page.isEmpty()) {
+        m_page.clear();
+        m_index = -1;
+        return false;
+    }
+    setPage(std::move(page), 0, row);
+    return true;
+}
+
+bool TableDataset::doLast(Record &row)
+{
+    m_detached = false;
+    if (keyed()) {
+        QVariantList values;
+        const QString where = whereFor({}, &values);
+        QVector<Record> page = fetch(selectSql(where, orderBy(true), m_pageSize, 0), values);
+        if (page.isEmpty())
+            return false;
+        std::reverse(page.begin(), page.end());
+        const int index = int(page.size()) - 1;
+        setPage(std::move(page), index, row);
+        return true;
+    }
+    const int count = recordCount();
+    if (count == 0)
+        return false;
+    const qint64 offset = qMax<qint64>(0, count - m_pageSize);
+    QVariantList values;
+    const QString where = whereFor({}, &values);
+    QVector<Record> page = fetch(selectSql(where, orderBy(false), m_pageSize, offset), values);
+    if (page.isEmpty())
+        return false;
+    m_offset = offset;
+    const int index = int(page.size()) - 1;
+    setPage(std::move(page), index, row);
+    return true;
+}
+
+bool TableDataset::doNext(Record &row)
+{
+    if (m_index < 0 || m_detached)
+        return false;
+    if (m_index + 1 < m_page.size()) {
+        row = m_page.at(++m_index);
+        return true;
+    }
+    QVariantList values;
+    QString where = whereFor({}, &values);
+    QVector<Record> page;
+    if (keyed()) {
+        const QString keyset = keysetWhere(m_page.at(m_index), true, &values);
+        where = where.isEmpty() ? keyset : where + QStringLiteral(" and ") + keyset;
+        page = fetch(selectSql(where, orderBy(false), m_pageSize, 0), values);
+    } else {
+        page = fetch(selectSql(where, orderBy(false), m_pageSize, m_offset + m_page.size()), values);
+        if (!page.isEmpty())
+            m_offset += m_page.size();
+    }
+    if (page.isEmpty())
+        return false;
+    setPage(std::move(page), 0, row);
+    return true;
+}
+
+bool TableDataset::doPrior(Record &row)
+{
+    if (m_index < 0 || m_detached)
+        return false;
+    if (m_index > 0) {
+        row = m_page.at(--m_index);
+        return true;
+    }
+    QVariantList values;
+    QString where = whereFor({}, &values);
+    QVector<Record> page;
+    if (keyed()) {
+        const QString keyset = keysetWhere(m_page.at(m_index), false, &values);
+        where = where.isEmpty() ? keyset : where + QStringLiteral(" and ") + keyset;
+        page = fetch(selectSql(where, orderBy(true), m_pageSize, 0), values);
+        std::reverse(page.begin(), page.end());
+    } else {
+        if (m_offset == 0)
+            return false;
+        const qint64 offset = qMax<qint64>(0, m_offset - m_pageSize);
+        page = fetch(selectSql(where, orderBy(false), int(m_offset - offset), offset), values);
+        if (!page.isEmpty())
+            m_offset = offset;
+    }
+    if (page.isEmpty())
+        return false;
+    const int index = int(page.size()) - 1;
+    setPage(std::move(page), index, row);
+    return true;
+}
+
+bool TableDataset::doLocate(const QList<Condition> &conditions, Record &row)
+{
+    if (keyed()) {
+        QVariantList values;
+        const QString where = whereFor(conditions, &values);
+        QVector<Record> page = fetch(selectSql(where, orderBy(false), 1, 0), values);
+        if (page.isEmpty())
+            return false;
+        m_detached = false;
+        setPage(std::move(page), 0, row);
+        return true;
+    }
+    // Without a key the position is needed for paging: walk the pages.
+    const int pageSize = qMax(m_pageSize, 256);
+    QVariantList values;
+    const QString where = whereFor({}, &values);
+    for (qint64 offset = 0;; offset += pageSize) {
+        QVector<Record> page = fetch(selectSql(where, orderBy(false), pageSize, offset), values);
+        for (int i = 0; i < page.size(); ++i) {
+            if (matches(page.at(i), conditions)) {
+                m_offset = offset;
+                m_detached = false;
+                setPage(std::move(page), i, row);
+                return true;
+            }
+        }
+        if (page.size() < pageSize)
+            return false;
+    }
+}
+
+QVariant TableDataset::doLookup(const QList<Condition> &conditions, int resultField)
+{
+    QVariantList values;
+    const QString where = whereFor(conditions, &values);
+    const Field &result = *field(resultField);
+    QString sql = QStringLiteral("select %1 from %2 where %3").arg(result.name(), m_table, where);
+    sql += m_connection->dialect().kind() == DriverKind::Sqlite ? QStringLiteral(" limit 1") : QStringLiteral(" rows 1");
+    QSqlQuery &query = prepared(sql);
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    if (!query.exec()) {
+        const DbError error = db().dialect().toError(query.lastError());
+        query.finish();
+        throw error;
+    }
+    QVariant found;
+    if (query.next())
+        found = readValue(query, 0, result);
+    query.finish();
+    return found;
+}
+
+QString TableDataset::rowMatch(const Record &row, QVariantList *values) const
+{
+    QStringList parts;
+    const QVector<int> &indexes = keyed() ? m_keyIndexes : [this] {
+        QVector<int> all;
+        for (const auto &f : fields())
+            if (f->isData())
+                all << f->index();
+        return all;
+    }();
+    for (int i : indexes) {
+        if (row.at(i).isNull()) {
+            parts << field(i)->name() + QStringLiteral(" is null");
+        } else {
+            parts << field(i)->name() + QStringLiteral("=?");
+            *values << row.at(i);
+        }
+    }
+    return parts.join(QStringLiteral(" and "));
+}
+
+// An update or delete of exactly one row matched by `where` (tables without key
+// may hold twins).
+QString TableDataset::singleRow(const QString &verb, const QString &where) const
+{
+    if (keyed())
+        return verb + QStringLiteral(" where ") + where;
+    if (m_connection->dialect().kind() == DriverKind::Sqlite)
+        return verb + QStringLiteral(" where rowid=(select rowid from %1 where %2 limit 1)").arg(m_table, where);
+    return verb + QStringLiteral(" where ") + where + QStringLiteral(" rows 1");
+}
+
+bool TableDataset::reread(const Record &keyRow, Record &row)
+{
+    QVariantList values;
+    const QString where = rowMatch(keyRow, &values);
+    QVector<Record> page = fetch(selectSql(where, QString(), 0, 0), values);
+    if (page.isEmpty())
+        return false;
+    for (int i = 0; i < row.size(); ++i)
+        if (field(i)->isData())
+            row[i] = page.first().at(i);
+    return true;
+}
+
+void TableDataset::doInsert(Record &row, bool)
+{
+    QStringList names, marks;
+    QVariantList values;
+    for (const auto &f : fields()) {
+        if (!f->isData() || row.at(f->index()).isNull())
+            continue;
+        names << f->name();
+        marks << QStringLiteral("?");
+        values << row.at(f->index());
+    }
+    if (names.isEmpty())
+        throw DbError(DbErrorKind::MissingValue, QStringLiteral("%1: the new row has no values").arg(objectName()));
+    db().exec(QStringLiteral("insert into %1 (%2) values (%3)").arg(m_table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+              values);
+    if (keyed()) {
+        reread(row, row); // picks up the column defaults
+        m_detached = false;
+    } else {
+        m_detached = true;
+    }
+    m_page = {row};
+    m_index = 0;
+}
+
+void TableDataset::doUpdate(const Record &oldRow, Record &row)
+{
+    QStringList sets;
+    QVariantList values;
+    for (const auto &f : fields()) {
+        if (!f->isData() || oldRow.at(f->index()) == row.at(f->index()))
+            continue;
+        sets << f->name() + QStringLiteral("=?");
+        values << row.at(f->index());
+    }
+    if (sets.isEmpty())
+        return;
+    const QString where = rowMatch(oldRow, &values);
+    const int changed = db().exec(singleRow(QStringLiteral("update %1 set %2").arg(m_table, sets.join(QLatin1Char(','))), where), values);
+    if (changed == 0)
+        throw DbError(DbErrorKind::Other, QStringLiteral("%1: Record not found or changed by another user").arg(objectName()));
+    if (keyed()) {
+        reread(row, row);
+        m_page = {row};
+        m_index = 0;
+    } else if (m_index >= 0 && m_index < m_page.size()) {
+        m_page[m_index] = row;
+    }
+}
+
+bool TableDataset::doDelete(const Record &row, Record &landed)
+{
+    QVariantList values;
+    const QString where = rowMatch(row, &values);
+    db().exec(singleRow(QStringLiteral("delete from %1").arg(m_table), where), values);
+    if (keyed()) {
+        QVariantList v;
+        QString filterWhere = whereFor({}, &v);
+        const QString keyset = keysetWhere(row, true, &v);
+        QVector<Record> page = fetch(selectSql(filterWhere.isEmpty() ? keyset : filterWhere + QStringLiteral(" and ") + keyset,
+                                               orderBy(false), m_pageSize, 0),
+                                     v);
+        if (!page.isEmpty()) {
+            setPage(std::move(page), 0, landed);
+            return true;
+        }
+        m_page = {row};
+        m_index = 0;
+        if (doPrior(landed))
+            return true;
+        m_page.clear();
+        m_index = -1;
+        return false;
+    }
+    // Without a key: read the page again from the same position.
+    const qint64 position = m_detached ? 0 : m_offset + m_index;
+    QVariantList v;
+    const QString filterWhere = whereFor({}, &v);
+    QVector<Record> page = fetch(selectSql(filterWhere, orderBy(false), m_pageSize, qMax<qint64>(0, position)), v);
+    m_detached = false;
+    if (!page.isEmpty()) {
+        m_offset = position;
+        setPage(std::move(page), 0, landed);
+        return true;
+    }
+    if (position > 0) {
+        m_offset = position;
+        m_page = {row};
+        m_index = 0;
+        if (doPrior(landed))
+            return true;
+    }
+    m_page.clear();
+    m_index = -1;
+    return false;
+}
+
+bool TableDataset::doRefresh(Record &row)
+{
+    if (m_index < 0 || m_index >= m_page.size())
+        return false;
+    if (!keyed()) {
+        QVariantList values;
+        const QString where = whereFor({}, &values);
+        QVector<Record> page = fetch(selectSql(where, orderBy(false), m_pageSize, m_offset), values);
+        if (page.isEmpty() || m_index >= page.size())
+            return false;
+        const int index = m_index;
+        setPage(std::move(page), index, row);
+        return true;
+    }
+    Record current = m_page.at(m_index);
+    if (!reread(current, current))
+        return false;
+    m_page = {current};
+    m_index = 0;
+    row = current;
+    return true;
+}
+
+int TableDataset::recordCount()
+{
+    checkActive();
+    QVariantList values;
+    const QString where = whereFor({}, &values);
+    QString sql = QStringLiteral("select count(*) from %1").arg(m_table);
+    if (!where.isEmpty())
+        sql += QStringLiteral(" where ") + where;
+    return db().scalar(sql, values).toInt();
+}
+
+} // namespace engine

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "engine/numberformat.h"
+
+using engine::NumberFormat;
+
+TEST(NumberFormat, DisplayFormats)
+{
+    struct Case {
+        double value;
+        const char *pattern;
+        const char *text;
+    };
+    const Case cases[] = {
+        {1234.5, "#,###.00", "1,234.50"},
+        {1234567.891, "#,###.00", "1,234,567.89"},
+        {0, "#,###.00", ".00"},
+        {0, "#,##0.00", "0.00"},
+        {-1500, "#,###.00", "-1,500.00"},
+        {999.995, "#,###.00", "1,000.00"},
+        {2.675, "#,###.00", "2.68"},
+        {-0.001, "#,###.00", ".00"},
+        {50000, "#,###", "50,000"},
+        {12.5, "0.0#", "12.5"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(NumberFormat::format(c.value, QString::fromLatin1(c.pattern)).toStdString(), c.text)
+            << c.value << " " << c.pattern;
+    EXPECT_EQ(NumberFormat::money(1234.5), QStringLiteral("1,234.50"));
+}
+
+TEST(NumberFormat, GeneralFormat)
+{
+    struct Case {
+        double value;
+        const char *text;
+    };
+    const Case cases[] = {{1500, "1500"}, {1498.5, "1498.5"}, {0, "0"}, {-3, "-3"}, {0.1 + 0.2, "0.3"}, {123456789012, "123456789012"}};
+    for (const Case &c : cases)
+        EXPECT_EQ(NumberFormat::general(c.value).toStdString(), c.text) << c.value;
+}
