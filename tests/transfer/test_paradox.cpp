@@ -427,3 +427,43 @@ TEST_F(ParadoxTable, AValueThatDoesNotFitStopsTheRowWithPolicyAndColumn)
     ASSERT_EQ(reader.rowCount(), 1);
     EXPECT_EQ(reader.row(0).value(u"FNAME"_qs).toString(), u"สมชาย"_qs);
 }
+
+TEST_F(ParadoxTable, ADamagedOrForeignFileIsAnErrorNotACrash)
+{
+    {
+        ParadoxWriter writer(m_dir.path(), motorTableName, motorColumns());
+        for (int n = 1; n <= 20; ++n)
+            writer.append(soldPolicy(n));
+        writer.close();
+    }
+    QFile file(dbPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    file.close();
+
+    const auto readBack = [&](const QByteArray &bytes) {
+        const QString p = path(u"DAMAGED.DB"_qs);
+        QFile f(p);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(bytes);
+        f.close();
+        ParadoxReader reader(p);
+        return reader.rowCount();
+    };
+    QByteArray wrongRecordSize = good;
+    wrongRecordSize[0] = 0x10;
+    QByteArray badBlockCount = good;
+    badBlockCount[0x800 + 5] = char(0x7F); // the first block claims more rows than fit
+    const QByteArray cases[] = {
+        good.left(0x40),                   // no header
+        good.left(0x800 + 0x1000 + 100),   // cut inside the second block
+        wrongRecordSize,
+        badBlockCount,
+        QByteArray(5000, '\xFF'),
+        QByteArray("ABC"),
+    };
+    for (const QByteArray &bytes : cases)
+        EXPECT_THROW(readBack(bytes), platform::Error);
+    EXPECT_EQ(readBack(good), 20);
+    EXPECT_THROW(ParadoxReader(path(u"NONE.DB"_qs)), platform::Error);
+}
