@@ -76,6 +76,8 @@ void preparePrinter(QPrinter &printer, const DisplayList &list)
 
 bool printDisplayList(QPrinter &printer, const DisplayList &list, const Progress &progress)
 {
+    if (list.cancelled) // half a report is never printed
+        throw platform::Error(QStringLiteral("The report was cancelled and cannot be printed"));
     int from = 1;
     int to = int(list.pages.size());
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {

@@ -18,8 +18,8 @@ void paintPage(QPainter &painter, const DisplayPage &page, double dpi);
 void preparePrinter(QPrinter &printer, const DisplayList &list);
 
 // Prints every page (or the printer's page range when one is set). Throws
-// platform::Error when the printer cannot be started; returns false when
-// progress cancelled the printing.
+// platform::Error when the printer cannot be started or the list is a cancelled
+// layout; returns false when progress cancelled the printing.
 bool printDisplayList(QPrinter &printer, const DisplayList &list, const Progress &progress = {});
 
 // Writes the list as a PDF file; throws platform::Error when the file cannot be written.

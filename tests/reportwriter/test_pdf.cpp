@@ -164,3 +164,31 @@ TEST(ReportPdf, ThaiNormalisationOfTheReader)
     EXPECT_EQ(normaliseThai(QStringLiteral("หน\uF70Bาที่")), QStringLiteral("หน้าที่"));
     EXPECT_EQ(normaliseThai(QStringLiteral("ผ\uF70B\u0E39")), QStringLiteral("ผู้"));
 }
+
+TEST(ReportPdf, LandscapeAndMillimetrePaper)
+{
+    QTemporaryDir dir;
+    Layout l;
+    l.page = PageSetup::a4();
+    l.page.orientation = PageSetup::Orientation::Landscape;
+    l.page.setMarginsMillimetres(20, 10, 15, 10);
+    l.title.height = 0.5;
+    l.title.items = {Item::label(QStringLiteral("Right"), 0, l.page.printableWidth(), QStringLiteral("END"),
+                                 fixture::angsana(14), Align::Right)};
+    MemorySource rows({QStringLiteral("X")});
+    const QString file = dir.filePath(QStringLiteral("landscape.pdf"));
+    writePdf(render(l, rows), file);
+
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {file});
+    info.waitForFinished();
+    static const QRegularExpression size(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts"));
+    const auto m = size.match(QString::fromUtf8(info.readAllStandardOutput()));
+    ASSERT_TRUE(m.hasMatch());
+    EXPECT_NEAR(m.captured(1).toDouble(), 297 / 25.4 * 72, 1);
+    EXPECT_NEAR(m.captured(2).toDouble(), 210 / 25.4 * 72, 1);
+    const auto end = findWords(readPdfWords(file), QStringLiteral("END"));
+    ASSERT_EQ(end.size(), 1);
+    EXPECT_NEAR(end[0].box.right(), (297 - 10) / 25.4, kTolerance); // against the right margin
+    EXPECT_NEAR(end[0].box.top(), 20 / 25.4, kTolerance);
+}

@@ -2,6 +2,8 @@
 #include "fixtures.h"
 #include "pdftext.h"
 
+#include "platform/error.h"
+#include "reportwriter/painter.h"
 #include "reportwriter/preview.h"
 #include "reportwriter/progress.h"
 #include "reportwriter/renderer.h"
@@ -81,4 +83,7 @@ TEST(Progress, CancelInTheDialogStopsTheLayout)
     for (const DisplayPage &p : list.pages)
         details += int(p.bandKinds().count(Band::Kind::Detail));
     EXPECT_EQ(details, 1000);
+    QTemporaryDir dir;
+    EXPECT_THROW(writePdf(list, dir.filePath(QStringLiteral("half.pdf"))), platform::Error);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("half.pdf"))));
 }
