@@ -36,6 +36,17 @@ TMain::TMain(platform::AliasRegistry &aliases, QWidget *parent)
 
 TMain::~TMain() = default;
 
+namespace {
+// A menu bar draws an entry that has an icon as the icon alone, and the caption
+// would be lost; the bar's entries keep their caption and carry their image as a
+// property instead, which a style or a test can read.
+void setBarImage(QAction *a, const shell::MenuDef &def)
+{
+    if (def.image)
+        a->setProperty("menuImage", shell::menuIcon(def.name));
+}
+} // namespace
+
 void TMain::buildMenu()
 {
     QMenuBar *bar = menuBar();
@@ -43,8 +54,7 @@ void TMain::buildMenu()
         if (def.isCommand()) {
             QAction *a = bar->addAction(def.caption);
             a->setObjectName(def.name);
-            if (def.image)
-                a->setIcon(shell::menuIcon(def.name));
+            setBarImage(a, def);
             m_actions.insert(def.name, a);
             // Menu commands open their modal windows once the menu has closed.
             connect(a, &QAction::triggered, this, [this, name = def.name] { runCommand(name); }, Qt::QueuedConnection);
@@ -54,8 +64,7 @@ void TMain::buildMenu()
         QMenu *menu = bar->addMenu(def.caption);
         menu->setObjectName(def.name);
         menu->menuAction()->setObjectName(def.name);
-        if (def.image)
-            menu->menuAction()->setIcon(shell::menuIcon(def.name));
+        setBarImage(menu->menuAction(), def);
         m_menuByName.insert(def.name, menu);
         for (const shell::MenuItemDef &item : def.items) {
             if (item.isSeparator()) {

@@ -23,7 +23,7 @@ QStringList describe(TMain &main)
 {
     QStringList lines;
     for (QAction *top : main.menuBar()->actions()) {
-        const QString star = top->icon().isNull() ? QString() : QStringLiteral(" *");
+        const QString star = top->property("menuImage").isValid() ? QStringLiteral(" *") : QString();
         if (!top->menu()) {
             lines << QStringLiteral("command %1 %2%3").arg(top->objectName(), top->text(), star);
             continue;
