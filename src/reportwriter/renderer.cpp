@@ -220,7 +220,7 @@ private:
         m_lastRow = row;
         std::vector<DisplayItem> items;
         double height = layOutBand(band, row, items);
-        if (m_bodyStarted && m_y + height > bodyBottom() + 1e-9) {
+        if (m_bodyStarted && height > 0 && m_y + height > bodyBottom() + 1e-9) {
             breakPage();
             items.clear();
             height = layOutBand(band, row, items);

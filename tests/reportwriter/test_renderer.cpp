@@ -355,3 +355,39 @@ TEST(Renderer, UnknownFieldsAreReported)
     bad.summary.items.append(Item::expr(QStringLiteral("Bad"), 0, 3, QStringLiteral("SUM(NOSUCH)"), {}));
     EXPECT_THROW(render(bad, rows), platform::Error);
 }
+
+TEST(Renderer, PrePrintedFormTakesOnePagePerRowAndFollowsTheTopMargin)
+{
+    // a continuous form 16 in long whose one detail band (15.482 in) fills a page
+    Layout form;
+    form.page = PageSetup::customInches(8.27, 16);
+    form.detail.height = 15.482;
+    form.detail.items = {Item::data(QStringLiteral("Polno"), 1.523, 1.237, QStringLiteral("POLNO"), fixture::angsana(16)),
+                         Item::data(QStringLiteral("Prem1"), 7.708, 3.542, QStringLiteral("PREM1"), fixture::angsana(16),
+                                    Align::Right),
+                         Item::data(QStringLiteral("Polday"), 10.169, 5.872, QStringLiteral("POLDATE"), fixture::angsana(16))};
+    MemorySource rows;
+    rows.addField(QStringLiteral("POLNO"));
+    rows.addField(QStringLiteral("PREM1"), QStringLiteral("#,###.00"));
+    rows.addField(QStringLiteral("POLDATE"));
+    rows.addRow({QStringLiteral("50000001"), 1200.0, QDate(2550, 5, 27)});
+    rows.addRow({QStringLiteral("50000002"), 95.5, QDate(2552, 2, 11)});
+
+    const DisplayList design = render(form, rows);
+    ASSERT_EQ(design.pages.size(), 2);
+    EXPECT_EQ(design.pages[1].find(QStringLiteral("Polno"))->text, QStringLiteral("50000002"));
+    EXPECT_EQ(design.pages[1].find(QStringLiteral("Prem1"))->text, QStringLiteral("95.50"));
+    EXPECT_NEAR(design.pages[1].find(QStringLiteral("Prem1"))->rect.right(), 0.25 + 3.542, 1e-9);
+    EXPECT_NEAR(design.pages[1].find(QStringLiteral("Polday"))->rect.top(), 0.25 + 10.169, 1e-9);
+
+    // the stored margin 0.5 leaves less than the band's height: still one form per
+    // page, every item 0.25 in lower
+    form.page.topMargin = 0.5;
+    const DisplayList moved = render(form, rows);
+    ASSERT_EQ(moved.pages.size(), 2);
+    for (int p = 0; p < 2; ++p) {
+        ASSERT_EQ(moved.pages[p].items.size(), design.pages[p].items.size());
+        for (qsizetype i = 0; i < design.pages[p].items.size(); ++i)
+            EXPECT_NEAR(moved.pages[p].items[i].rect.top() - design.pages[p].items[i].rect.top(), 0.25, 1e-9);
+    }
+}
