@@ -152,7 +152,8 @@ void QueryDataset::doOpen()
         }
     }
 
-    // Result column of each data field: by name first, then the unmatched in order.
+    // Result column of each data field: by name first; then the expression columns
+    // the server named after their text ("count(status)") fill the unmatched fields in order.
     QVector<int> columnOf(fieldCount(), -1);
     QVector<bool> used(columns.count(), false);
     for (const auto &f : fields()) {
@@ -168,7 +169,7 @@ void QueryDataset::doOpen()
     for (const auto &f : fields()) {
         if (!f->isData() || columnOf[f->index()] >= 0)
             continue;
-        while (nextFree < columns.count() && used[nextFree])
+        while (nextFree < columns.count() && (used[nextFree] || !columns.fieldName(nextFree).contains(QLatin1Char('('))))
             ++nextFree;
         if (nextFree < columns.count()) {
             columnOf[f->index()] = nextFree;

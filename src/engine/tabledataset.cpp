@@ -130,6 +130,7 @@ void TableDataset::doClose()
 
 void TableDataset::filterChanged()
 {
+    m_atEnd = m_atStart = false;
     m_page.clear();
     m_index = -1;
     m_offset = 0;
@@ -237,6 +238,7 @@ QString TableDataset::selectSql(const QString &where, const QString &order, int 
 
 void TableDataset::setPage(QVector<Record> page, int index, Record &row)
 {
+    m_atEnd = m_atStart = false;
     m_page = std::move(page);
     m_index = index;
     row = m_page.at(index);
@@ -254,7 +256,10 @@ bool TableDataset::doFirst(Record &row)
         m_index = -1;
         return false;
     }
+    const bool shortPage = page.size() < m_pageSize;
     setPage(std::move(page), 0, row);
+    m_atStart = true;
+    m_atEnd = shortPage;
     return true;
 }
 
@@ -269,7 +274,10 @@ bool TableDataset::doLast(Record &row)
             return false;
         std::reverse(page.begin(), page.end());
         const int index = int(page.size()) - 1;
+        const bool shortPage = page.size() < m_pageSize;
         setPage(std::move(page), index, row);
+        m_atEnd = true;
+        m_atStart = shortPage;
         return true;
     }
     const int count = recordCount();
@@ -284,6 +292,8 @@ bool TableDataset::doLast(Record &row)
     m_offset = offset;
     const int index = int(page.size()) - 1;
     setPage(std::move(page), index, row);
+    m_atEnd = true;
+    m_atStart = offset == 0;
     return true;
 }
 
@@ -295,6 +305,8 @@ bool TableDataset::doNext(Record &row)
         row = m_page.at(++m_index);
         return true;
     }
+    if (m_atEnd)
+        return false;
     QVariantList values;
     QString where = whereFor({}, &values);
     QVector<Record> page;
@@ -307,9 +319,13 @@ bool TableDataset::doNext(Record &row)
         if (!page.isEmpty())
             m_offset += m_page.size();
     }
-    if (page.isEmpty())
+    if (page.isEmpty()) {
+        m_atEnd = true;
         return false;
+    }
+    const bool shortPage = page.size() < m_pageSize;
     setPage(std::move(page), 0, row);
+    m_atEnd = shortPage;
     return true;
 }
 
@@ -321,6 +337,8 @@ bool TableDataset::doPrior(Record &row)
         row = m_page.at(--m_index);
         return true;
     }
+    if (m_atStart)
+        return false;
     QVariantList values;
     QString where = whereFor({}, &values);
     QVector<Record> page;
@@ -337,10 +355,14 @@ bool TableDataset::doPrior(Record &row)
         if (!page.isEmpty())
             m_offset = offset;
     }
-    if (page.isEmpty())
+    if (page.isEmpty()) {
+        m_atStart = true;
         return false;
+    }
+    const bool reachedStart = keyed() ? page.size() < m_pageSize : m_offset == 0;
     const int index = int(page.size()) - 1;
     setPage(std::move(page), index, row);
+    m_atStart = reachedStart;
     return true;
 }
 
@@ -463,6 +485,7 @@ void TableDataset::doInsert(Record &row, bool)
     } else {
         m_detached = true;
     }
+    m_atEnd = m_atStart = false;
     m_page = {row};
     m_index = 0;
 }
@@ -485,6 +508,7 @@ void TableDataset::doUpdate(const Record &oldRow, Record &row)
         throw DbError(DbErrorKind::Other, QStringLiteral("%1: Record not found or changed by another user").arg(objectName()));
     if (keyed()) {
         reread(row, row);
+        m_atEnd = m_atStart = false;
         m_page = {row};
         m_index = 0;
     } else if (m_index >= 0 && m_index < m_page.size()) {
@@ -508,6 +532,7 @@ bool TableDataset::doDelete(const Record &row, Record &landed)
             setPage(std::move(page), 0, landed);
             return true;
         }
+        m_atEnd = m_atStart = false;
         m_page = {row};
         m_index = 0;
         if (doPrior(landed))
@@ -529,6 +554,7 @@ bool TableDataset::doDelete(const Record &row, Record &landed)
     }
     if (position > 0) {
         m_offset = position;
+        m_atEnd = m_atStart = false;
         m_page = {row};
         m_index = 0;
         if (doPrior(landed))
@@ -556,6 +582,7 @@ bool TableDataset::doRefresh(Record &row)
     Record current = m_page.at(m_index);
     if (!reread(current, current))
         return false;
+    m_atEnd = m_atStart = false;
     m_page = {current};
     m_index = 0;
     row = current;

@@ -74,6 +74,8 @@ private:
     int m_index = -1;
     qint64 m_offset = 0;   // position of the page's first row (tables without key)
     bool m_detached = false; // a row posted to a table without key: its position is unknown
+    bool m_atEnd = false;    // the page holds the last row (a forward read came back short)
+    bool m_atStart = false;  // the page holds the first row
     QHash<QString, QSqlQuery> m_prepared;
 };
 
