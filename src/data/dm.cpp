@@ -177,6 +177,10 @@ void TDm::createDatasets()
     MotorT->addField(calcText("Status2", 15));
     MotorT->onCalcFields = [this](engine::Dataset &d) { data::calcMotorT(*this, d); };
 
+    // Code tables looked up for every report row keep their answers for the
+    // duration of the reading query.
+    for (engine::TableDataset *codes : {ProvinceT, PrefixT, AgentT})
+        codes->setCachesLookups(true);
     data::addTableColumns(*ProvinceT, QStringLiteral("PROVINCE"));
     data::addTableColumns(*PrefixT, QStringLiteral("PREFIX"));
     data::addTableColumns(*PrbT, QStringLiteral("PRB"), {}, list({"PREM", "STAMP", "TAX", "NETPREM"}));

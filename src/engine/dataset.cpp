@@ -80,16 +80,19 @@ Field *Dataset::addField(const FieldDef &def)
         fail(QStringLiteral("%1: cannot add the field '%2' to an open dataset").arg(name(), def.name));
     if (findField(def.name))
         fail(QStringLiteral("%1: duplicate field name '%2'").arg(name(), def.name));
+    m_fieldIndex.insert(def.name.toUpper(), fieldCount());
+    m_fieldIndex.insert(def.name, fieldCount());
+    m_fieldListCache.clear();
     m_fields.push_back(std::make_unique<Field>(this, fieldCount(), def));
     return m_fields.back().get();
 }
 
 Field *Dataset::findField(const QString &name) const
 {
-    for (const auto &f : m_fields)
-        if (f->name().compare(name, Qt::CaseInsensitive) == 0)
-            return f.get();
-    return nullptr;
+    auto it = m_fieldIndex.constFind(name);
+    if (it == m_fieldIndex.constEnd())
+        it = m_fieldIndex.constFind(name.toUpper());
+    return it == m_fieldIndex.constEnd() ? nullptr : m_fields[size_t(*it)].get();
 }
 
 Field *Dataset::fieldByName(const QString &fieldName) const
@@ -112,8 +115,13 @@ QList<Field *> Dataset::visibleFields() const
 void Dataset::removeDataFields()
 {
     std::erase_if(m_fields, [](const std::unique_ptr<Field> &f) { return f->isData(); });
-    for (int i = 0; i < fieldCount(); ++i)
+    m_fieldIndex.clear();
+    for (int i = 0; i < fieldCount(); ++i) {
         m_fields[size_t(i)]->m_index = i;
+        m_fieldIndex.insert(m_fields[size_t(i)]->name().toUpper(), i);
+        m_fieldIndex.insert(m_fields[size_t(i)]->name(), i);
+    }
+    m_fieldListCache.clear();
 }
 
 void Dataset::checkActive() const
@@ -134,6 +142,9 @@ void Dataset::open()
 {
     if (isActive())
         return;
+    for (const auto &f : m_fields)
+        if (f->kind() == FieldKind::Lookup && f->lookup().dataset)
+            f->lookup().dataset->clearLookupCache();
     doOpen();
     m_record = emptyRecord();
     m_hasRow = false;
@@ -261,14 +272,26 @@ void Dataset::refresh()
         first();
 }
 
+const QVector<int> &Dataset::fieldList(const QString &fields) const
+{
+    auto it = m_fieldListCache.constFind(fields);
+    if (it == m_fieldListCache.constEnd()) {
+        QVector<int> indexes;
+        for (const QString &n : splitFieldList(fields))
+            indexes << fieldByName(n)->index();
+        it = m_fieldListCache.insert(fields, indexes);
+    }
+    return *it;
+}
+
 QList<Condition> Dataset::conditionsFor(const QString &fields, const QVariantList &values) const
 {
-    const QStringList names = splitFieldList(fields);
-    if (names.size() != values.size() || names.isEmpty())
-        fail(QStringLiteral("%1: %2 key fields and %3 values").arg(name()).arg(names.size()).arg(values.size()));
+    const QVector<int> &indexes = fieldList(fields);
+    if (indexes.size() != values.size() || indexes.isEmpty())
+        fail(QStringLiteral("%1: %2 key fields and %3 values").arg(name()).arg(indexes.size()).arg(values.size()));
     QList<Condition> conditions;
-    for (int i = 0; i < names.size(); ++i) {
-        const Field *f = fieldByName(names.at(i));
+    for (int i = 0; i < indexes.size(); ++i) {
+        const Field *f = field(indexes.at(i));
         if (!f->isData())
             fail(QStringLiteral("%1: '%2' is not a data field").arg(name(), f->name()));
         conditions << Condition{f->index(), Field::convert(values.at(i), f->type(), 0, f->name())};
@@ -536,8 +559,8 @@ void Dataset::calculate()
             if (!l.dataset || !l.dataset->isActive())
                 continue;
             QVariantList keys;
-            for (const QString &k : splitFieldList(l.keyFields))
-                keys << m_record.at(fieldByName(k)->index());
+            for (int k : fieldList(l.keyFields))
+                keys << m_record.at(k);
             const QVariant found = l.dataset->lookup(l.lookupKeyFields, keys, l.resultField);
             m_record[f->index()] = Field::convert(found, f->type(), f->size(), f->name());
         }

@@ -7,6 +7,7 @@
 //
 // Subclasses supply the cursor (TableDataset reads pages by key, QueryDataset and
 // MemoryTable hold their rows in memory); this class holds the state rules.
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -111,6 +112,9 @@ public:
     std::function<void(Dataset &)> afterOpen;
     std::function<void(Dataset &)> afterScroll;
 
+    // Forgets look-up results kept for speed (see TableDataset::setCachesLookups).
+    virtual void clearLookupCache() {}
+
     // Used by Field.
     QVariant rawValue(int index) const;
     void setRawValue(Field *field, const QVariant &value);
@@ -161,6 +165,7 @@ protected:
 
 private:
     void parseFilter();
+    const QVector<int> &fieldList(const QString &fields) const;
     void checkBrowseMode();
     void land(bool found, const Record &row);
     void calculate();
@@ -168,6 +173,7 @@ private:
     void setState(State s);
 
     std::vector<std::unique_ptr<Field>> m_fields;
+    QHash<QString, int> m_fieldIndex; // name as declared and in upper case → index
     State m_state = State::Inactive;
     Record m_record;
     Record m_oldRecord;
@@ -182,6 +188,7 @@ private:
     QString m_filter;
     bool m_filtered = false;
     QList<Condition> m_filterConditions;
+    mutable QHash<QString, QVector<int>> m_fieldListCache;
 };
 
 } // namespace engine

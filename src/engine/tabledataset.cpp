@@ -123,6 +123,7 @@ void TableDataset::doOpen()
 
 void TableDataset::doClose()
 {
+    m_lookupCache.clear();
     m_prepared.clear();
     m_page.clear();
     m_index = -1;
@@ -130,6 +131,7 @@ void TableDataset::doClose()
 
 void TableDataset::filterChanged()
 {
+    m_lookupCache.clear();
     m_atEnd = m_atStart = false;
     m_page.clear();
     m_index = -1;
@@ -399,6 +401,15 @@ bool TableDataset::doLocate(const QList<Condition> &conditions, Record &row)
 
 QVariant TableDataset::doLookup(const QList<Condition> &conditions, int resultField)
 {
+    QString cacheKey;
+    if (m_cachesLookups) {
+        cacheKey = QString::number(resultField);
+        for (const Condition &c : conditions)
+            cacheKey += QLatin1Char('\x1f') + QString::number(c.field) + QLatin1Char('=') + c.value.toString();
+        const auto it = m_lookupCache.constFind(cacheKey);
+        if (it != m_lookupCache.constEnd())
+            return *it;
+    }
     QVariantList values;
     const QString where = whereFor(conditions, &values);
     const Field &result = *field(resultField);
@@ -416,6 +427,8 @@ QVariant TableDataset::doLookup(const QList<Condition> &conditions, int resultFi
     if (query.next())
         found = readValue(query, 0, result);
     query.finish();
+    if (m_cachesLookups)
+        m_lookupCache.insert(cacheKey, found);
     return found;
 }
 
@@ -466,6 +479,7 @@ bool TableDataset::reread(const Record &keyRow, Record &row)
 
 void TableDataset::doInsert(Record &row, bool)
 {
+    m_lookupCache.clear();
     QStringList names, marks;
     QVariantList values;
     for (const auto &f : fields()) {
@@ -492,6 +506,7 @@ void TableDataset::doInsert(Record &row, bool)
 
 void TableDataset::doUpdate(const Record &oldRow, Record &row)
 {
+    m_lookupCache.clear();
     QStringList sets;
     QVariantList values;
     for (const auto &f : fields()) {
@@ -518,6 +533,7 @@ void TableDataset::doUpdate(const Record &oldRow, Record &row)
 
 bool TableDataset::doDelete(const Record &row, Record &landed)
 {
+    m_lookupCache.clear();
     QVariantList values;
     const QString where = rowMatch(row, &values);
     db().exec(singleRow(QStringLiteral("delete from %1").arg(m_table), where), values);
@@ -567,6 +583,7 @@ bool TableDataset::doDelete(const Record &row, Record &landed)
 
 bool TableDataset::doRefresh(Record &row)
 {
+    m_lookupCache.clear();
     if (m_index < 0 || m_index >= m_page.size())
         return false;
     if (!keyed()) {

@@ -30,6 +30,11 @@ public:
     // The order of a table without a unique key; all its columns when not set.
     void setOrderFields(const QStringList &fields) { m_orderFields = fields; }
     void setPageSize(int rows) { m_pageSize = qMax(1, rows); }
+    // Keeps the results of look-ups into this table until it is written through this
+    // dataset, refreshed, reopened, or a dataset that looks up into it opens (so a
+    // query's look-ups are as fresh as its own rows). For small code tables.
+    void setCachesLookups(bool caches) { m_cachesLookups = caches; m_lookupCache.clear(); }
+    void clearLookupCache() override { m_lookupCache.clear(); }
     int recordCount() override;
 
 protected:
@@ -77,6 +82,8 @@ private:
     bool m_atEnd = false;    // the page holds the last row (a forward read came back short)
     bool m_atStart = false;  // the page holds the first row
     QHash<QString, QSqlQuery> m_prepared;
+    bool m_cachesLookups = false;
+    QHash<QString, QVariant> m_lookupCache;
 };
 
 } // namespace engine
