@@ -95,10 +95,12 @@ TDm::~TDm()
 {
     if (Dm == this)
         Dm = nullptr;
-    // Datasets go before the connections they read from.
-    const auto children = findChildren<engine::Dataset *>(Qt::FindDirectChildrenOnly);
-    for (engine::Dataset *d : children)
+    // Datasets and data sources go before the connections they read from.
+    const auto datasets = findChildren<engine::Dataset *>(Qt::FindDirectChildrenOnly);
+    for (engine::Dataset *d : datasets)
         d->close();
+    qDeleteAll(findChildren<engine::DataSource *>(Qt::FindDirectChildrenOnly));
+    qDeleteAll(datasets);
 }
 
 engine::DataSource *TDm::source(engine::Dataset *dataset, const QString &name)
