@@ -65,13 +65,17 @@ bool FieldLink::canEdit() const
 bool FieldLink::write(const QVariant &value)
 {
     engine::Field *f = field();
-    if (!f || !m_source->prepareEdit())
+    if (!f)
         return false;
+    // The control keeps what was typed while the dataset goes into edit state and
+    // takes the value: it must not show the old value in between.
     m_writing = true;
     struct Reset {
         bool &flag;
         ~Reset() { flag = false; }
     } reset{m_writing};
+    if (!m_source->prepareEdit())
+        return false;
     f->setValue(value);
     return true;
 }
