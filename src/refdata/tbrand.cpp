@@ -10,6 +10,7 @@
 #include "edition/edition.h"
 #include "widgets/dblookupcombobox.h"
 #include "widgets/entermovesfocus.h"
+#include "widgets/focus.h"
 #include "widgets/guarded.h"
 #include "widgets/labels.h"
 #include "widgets/messages.h"
@@ -73,7 +74,7 @@ void TBrand::clearEntry()
 {
     DBLookupComboBox1->clearChoice();
     Edit1->clear();
-    DBLookupComboBox1->setFocus();
+    widgets::focusOnShow(DBLookupComboBox1);
 }
 
 void TBrand::BitBtn1Click()

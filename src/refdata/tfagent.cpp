@@ -9,6 +9,7 @@
 
 #include "data/dm.h"
 #include "widgets/dbgrid.h"
+#include "widgets/focus.h"
 #include "widgets/guarded.h"
 #include "widgets/labels.h"
 
@@ -82,7 +83,7 @@ void TFAgent::FormShow()
 {
     Edit1->clear();
     Edit2->clear();
-    Edit1->setFocus();
+    widgets::focusOnShow(Edit1);
 }
 
 bool TFAgent::eventFilter(QObject *watched, QEvent *event)

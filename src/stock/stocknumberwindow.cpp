@@ -8,6 +8,7 @@
 #include "data/dm.h"
 #include "numberrange.h"
 #include "widgets/entermovesfocus.h"
+#include "widgets/focus.h"
 #include "widgets/guarded.h"
 #include "widgets/labels.h"
 #include "widgets/messages.h"
@@ -47,7 +48,7 @@ void StockNumberWindow::FormShow()
     if (!m_behaviour.clearOnShow)
         return;
     Edit1->clear();
-    Edit1->setFocus();
+    widgets::focusOnShow(Edit1);
 }
 
 void StockNumberWindow::BitBtn1Click()

@@ -7,6 +7,7 @@
 #include "data/dm.h"
 #include "edition/edition.h"
 #include "widgets/entermovesfocus.h"
+#include "widgets/focus.h"
 #include "widgets/guarded.h"
 #include "widgets/labels.h"
 #include "widgets/maskededit.h"
@@ -45,7 +46,7 @@ void TDelPolno::showEvent(QShowEvent *event)
 void TDelPolno::FormShow()
 {
     MaskEdit1->clearEntry();
-    MaskEdit1->setFocus();
+    widgets::focusOnShow(MaskEdit1);
 }
 
 void TDelPolno::BitBtn1Click()

@@ -11,6 +11,7 @@
 #include "numberrange.h"
 #include "platform/clock.h"
 #include "widgets/entermovesfocus.h"
+#include "widgets/focus.h"
 #include "widgets/guarded.h"
 #include "widgets/labels.h"
 #include "widgets/maskededit.h"
@@ -61,7 +62,7 @@ void TGenPolno::FormShow()
     MaskEdit1->setDate(platform::Clock::today());
     Edit1->clear();
     Edit2->clear();
-    Edit1->setFocus();
+    widgets::focusOnShow(Edit1);
 }
 
 void TGenPolno::BitBtn1Click()
