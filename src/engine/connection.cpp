@@ -1,7 +1,11 @@
 #include "connection.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QObject>
+#include <QSet>
+#include <QTimer>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -14,6 +18,13 @@ QString uniqueQtName(const QString &name)
 {
     static QAtomicInt counter;
     return QStringLiteral("%1#%2").arg(name).arg(counter.fetchAndAddRelaxed(1));
+}
+
+// Connections holding a read transaction (one thread: the user interface's).
+QSet<Connection *> &heldReads()
+{
+    static QSet<Connection *> held;
+    return held;
 }
 } // namespace
 
@@ -75,6 +86,7 @@ void Connection::openSqlite(const QString &file)
                       QStringLiteral("Cannot connect to database %1: the file \"%2\" does not exist.").arg(m_name, file));
     openWith(Dialect::sqlite(), {}, file, {}, {});
     exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    m_canHoldRead = scalar(QStringLiteral("PRAGMA journal_mode")).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0;
 }
 
 void Connection::openFirebird(const QString &serverName, const QString &user, const QString &password)
@@ -114,6 +126,10 @@ void Connection::openWith(const Dialect &dialect, const QString &host, const QSt
 
 void Connection::close()
 {
+    endRead();
+    m_releaser.reset();
+    m_inTransaction = false;
+    m_canHoldRead = false;
     if (!QSqlDatabase::contains(m_qtName))
         return;
     {
@@ -125,6 +141,7 @@ void Connection::close()
 
 int Connection::exec(const QString &sql, const QVariantList &values)
 {
+    endRead();
     QSqlQuery query(database());
     if (!query.prepare(sql))
         throw m_dialect->toError(query.lastError());
@@ -154,9 +171,11 @@ QVariant Connection::scalar(const QString &sql, const QVariantList &values)
 
 void Connection::beginTransaction()
 {
+    endRead();
     QSqlDatabase db = database();
     if (!db.transaction())
         throw m_dialect->toError(db.lastError());
+    m_inTransaction = true;
 }
 
 void Connection::commit()
@@ -164,12 +183,46 @@ void Connection::commit()
     QSqlDatabase db = database();
     if (!db.commit())
         throw m_dialect->toError(db.lastError());
+    m_inTransaction = false;
 }
 
 void Connection::rollback()
 {
     QSqlDatabase db = database();
     db.rollback();
+    m_inTransaction = false;
+}
+
+void Connection::holdRead()
+{
+    if (m_readHeld || m_inTransaction || !m_canHoldRead || !QCoreApplication::instance() || !isOpen())
+        return;
+    QSqlDatabase db = database();
+    if (!db.transaction())
+        return; // reads go on statement by statement
+    m_readHeld = true;
+    heldReads().insert(this);
+    if (!m_releaser)
+        m_releaser = std::make_unique<QObject>();
+    QTimer::singleShot(0, m_releaser.get(), [this] { endRead(); });
+}
+
+void Connection::endRead()
+{
+    if (!m_readHeld)
+        return;
+    m_readHeld = false;
+    heldReads().remove(this);
+    QSqlDatabase db = database();
+    if (!db.commit())
+        db.rollback();
+}
+
+void Connection::endHeldReads()
+{
+    const QSet<Connection *> held = heldReads();
+    for (Connection *c : held)
+        c->endRead();
 }
 
 Transaction::Transaction(Connection &connection)

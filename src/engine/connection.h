@@ -5,8 +5,11 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
+#include <memory>
 
 #include "dialect.h"
+
+class QObject;
 
 namespace platform {
 class AliasRegistry;
@@ -45,6 +48,20 @@ public:
     void commit();
     void rollback();
 
+    // Derived fields read other tables for every row a dataset reads. On SQLite each
+    // statement outside a transaction takes and drops the file's shared lock and checks
+    // for a hot journal; holdRead() instead opens one read transaction that stays until
+    // the event loop runs again, endHeldReads() is called (a dataset finished reading its
+    // rows), or a statement or transaction is started through exec(), beginTransaction()
+    // or close(). While it is held no other connection can commit to the file (rollback
+    // journal), so the rows read are the rows stored. Writes must go through exec() or
+    // Transaction so that they end the held read first. Nothing is held on Firebird, in
+    // WAL mode, inside a transaction or without an application object.
+    void holdRead();
+    void endRead();
+    bool holdsRead() const { return m_readHeld; }
+    static void endHeldReads();
+
     // Splits "host:path" at its first colon ("localhost:C:\...\QALPRB" gives localhost
     // and C:\...\QALPRB; ":C:\..." gives no host).
     static void splitServerName(const QString &serverName, QString *host, QString *path);
@@ -55,6 +72,10 @@ private:
     QString m_name;
     QString m_qtName;
     const Dialect *m_dialect = &Dialect::sqlite();
+    bool m_inTransaction = false;
+    bool m_canHoldRead = false; // SQLite with a rollback journal
+    bool m_readHeld = false;
+    std::unique_ptr<QObject> m_releaser; // context of the queued release
 };
 
 // Begins a transaction and rolls it back unless commit() is called: multi-row work

@@ -1,8 +1,11 @@
 #include "dataset.h"
 
+#include "connection.h"
 #include "platform/error.h"
 
 namespace engine {
+
+int Dataset::s_calculationDepth = 0;
 
 namespace {
 
@@ -164,10 +167,29 @@ void Dataset::open()
         afterOpen(*this);
 }
 
+bool Dataset::hasDerivedFields() const
+{
+    if (onCalcFields)
+        return true;
+    for (const auto &f : m_fields)
+        if (!f->isData())
+            return true;
+    return false;
+}
+
+// A dataset with derived fields that reached its end or closed lets go of the read
+// transactions its rows' look-ups held, unless it is itself read for another row.
+void Dataset::finishedReading()
+{
+    if (s_calculationDepth == 0 && hasDerivedFields())
+        Connection::endHeldReads();
+}
+
 void Dataset::close()
 {
     if (!isActive())
         return;
+    finishedReading();
     doClose();
     m_state = State::Inactive;
     m_hasRow = false;
@@ -239,6 +261,7 @@ void Dataset::next()
         land(true, row);
     } else {
         m_eof = true;
+        finishedReading();
     }
 }
 
@@ -551,6 +574,7 @@ void Dataset::calculate()
     if ((!any && !onCalcFields) || !hasCurrentRow())
         return;
     m_calculating = true;
+    ++s_calculationDepth;
     try {
         for (const auto &f : m_fields) {
             if (f->kind() != FieldKind::Lookup)
@@ -568,9 +592,11 @@ void Dataset::calculate()
             onCalcFields(*this);
     } catch (...) {
         m_calculating = false;
+        --s_calculationDepth;
         throw;
     }
     m_calculating = false;
+    --s_calculationDepth;
 }
 
 } // namespace engine

@@ -112,6 +112,10 @@ public:
     std::function<void(Dataset &)> afterOpen;
     std::function<void(Dataset &)> afterScroll;
 
+    // True while some dataset computes the derived fields of a row: the reads made for
+    // them may share one held read transaction (Connection::holdRead).
+    static bool computingDerivedFields() { return s_calculationDepth > 0; }
+
     // Forgets look-up results kept for speed (see TableDataset::setCachesLookups).
     virtual void clearLookupCache() {}
 
@@ -171,6 +175,9 @@ private:
     void calculate();
     void startInsert(bool append);
     void setState(State s);
+    bool hasDerivedFields() const;
+    void finishedReading();
+    static int s_calculationDepth;
 
     std::vector<std::unique_ptr<Field>> m_fields;
     QHash<QString, int> m_fieldIndex; // name as declared and in upper case → index

@@ -145,6 +145,8 @@ QSqlQuery &TableDataset::prepared(const QString &sql)
     // prepared afresh and its transaction ends with it.
     if (db().dialect().kind() == DriverKind::Firebird)
         m_prepared.clear();
+    else if (computingDerivedFields())
+        db().holdRead();
     auto it = m_prepared.find(sql);
     if (it == m_prepared.end()) {
         QSqlQuery query(db().database());
