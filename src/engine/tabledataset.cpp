@@ -111,10 +111,14 @@ void TableDataset::doOpen()
                 m_orderIndexes << f->index();
     }
     QStringList names;
+    m_dataFields.clear();
     for (const auto &f : fields())
-        if (f->isData())
+        if (f->isData()) {
             names << f->name();
+            m_dataFields << f.get();
+        }
     m_columns = names.join(QLatin1Char(','));
+    m_shapedSql.clear();
     m_page.clear();
     m_index = -1;
     m_offset = 0;
@@ -123,6 +127,7 @@ void TableDataset::doOpen()
 
 void TableDataset::doClose()
 {
+    m_shapedSql.clear();
     m_lookupCache.clear();
     m_prepared.clear();
     m_page.clear();
@@ -177,10 +182,7 @@ QVector<Record> TableDataset::fetch(const QString &sql, const QVariantList &valu
         throw error;
     }
     QVector<Record> rows;
-    QVector<const Field *> data;
-    for (const auto &f : fields())
-        if (f->isData())
-            data << f.get();
+    const QVector<const Field *> &data = m_dataFields;
     while (query.next()) {
         Record row(fieldCount());
         for (int c = 0; c < data.size(); ++c)
@@ -203,6 +205,27 @@ QString TableDataset::whereFor(const QList<Condition> &conditions, QVariantList 
         *values << c.value;
     }
     return parts.join(QStringLiteral(" and "));
+}
+
+// The text of a read made for every row (first page, locate, look-up), kept by its
+// shape: the kind of read, the fields of the filter and the conditions, and which of
+// their values are null. `values` gets the bound values as whereFor() gives them.
+template<typename Build>
+const QString &TableDataset::shapedSql(int read, const QList<Condition> &conditions, QVariantList *values, Build build)
+{
+    QVector<int> shape{read, m_pageSize};
+    for (const QList<Condition> *list : {&filterConditions(), &conditions})
+        for (const Condition &c : *list)
+            shape << (c.value.isNull() ? -1 - c.field : c.field);
+    auto it = m_shapedSql.constFind(shape);
+    if (it != m_shapedSql.constEnd()) {
+        for (const QList<Condition> *list : {&filterConditions(), &conditions})
+            for (const Condition &c : *list)
+                if (!c.value.isNull())
+                    *values << c.value;
+        return *it;
+    }
+    return *m_shapedSql.insert(shape, build(whereFor(conditions, values)));
 }
 
 QString TableDataset::orderBy(bool descending) const
@@ -248,11 +271,16 @@ void TableDataset::setPage(QVector<Record> page, int index, Record &row)
     row = m_page.at(index);
 }
 
+namespace {
+enum ShapedRead { FirstPage = -1, LocateByKey = -2 }; // look-ups use their result field
+} // namespace
+
 bool TableDataset::doFirst(Record &row)
 {
     QVariantList values;
-    const QString where = whereFor({}, &values);
-    QVector<Record> page = fetch(selectSql(where, orderBy(false), m_pageSize, 0), values);
+    const QString &sql = shapedSql(FirstPage, {}, &values,
+                                   [this](const QString &where) { return selectSql(where, orderBy(false), m_pageSize, 0); });
+    QVector<Record> page = fetch(sql, values);
     m_offset = 0;
     m_detached = false;
     if (page.isEmpty()) {
@@ -374,8 +402,9 @@ bool TableDataset::doLocate(const QList<Condition> &conditions, Record &row)
 {
     if (keyed()) {
         QVariantList values;
-        const QString where = whereFor(conditions, &values);
-        QVector<Record> page = fetch(selectSql(where, orderBy(false), 1, 0), values);
+        const QString &sql = shapedSql(LocateByKey, conditions, &values,
+                                       [this](const QString &where) { return selectSql(where, orderBy(false), 1, 0); });
+        QVector<Record> page = fetch(sql, values);
         if (page.isEmpty())
             return false;
         m_detached = false;
@@ -413,10 +442,11 @@ QVariant TableDataset::doLookup(const QList<Condition> &conditions, int resultFi
             return *it;
     }
     QVariantList values;
-    const QString where = whereFor(conditions, &values);
     const Field &result = *field(resultField);
-    QString sql = QStringLiteral("select %1 from %2 where %3").arg(result.name(), m_table, where);
-    sql += m_connection->dialect().kind() == DriverKind::Sqlite ? QStringLiteral(" limit 1") : QStringLiteral(" rows 1");
+    const QString &sql = shapedSql(resultField, conditions, &values, [&](const QString &where) {
+        return QStringLiteral("select %1 from %2 where %3").arg(result.name(), m_table, where)
+            + (m_connection->dialect().kind() == DriverKind::Sqlite ? QStringLiteral(" limit 1") : QStringLiteral(" rows 1"));
+    });
     QSqlQuery &query = prepared(sql);
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));

@@ -59,6 +59,8 @@ private:
     QVector<Record> fetch(const QString &sql, const QVariantList &values);
     QString selectSql(const QString &where, const QString &order, int limit, qint64 offset) const;
     QString whereFor(const QList<Condition> &conditions, QVariantList *values) const;
+    template<typename Build>
+    const QString &shapedSql(int read, const QList<Condition> &conditions, QVariantList *values, Build build);
     QString keysetWhere(const Record &row, bool after, QVariantList *values) const;
     QString orderBy(bool descending) const;
     QString rowMatch(const Record &row, QVariantList *values) const;
@@ -82,6 +84,8 @@ private:
     bool m_atEnd = false;    // the page holds the last row (a forward read came back short)
     bool m_atStart = false;  // the page holds the first row
     QHash<QString, QSqlQuery> m_prepared;
+    QHash<QVector<int>, QString> m_shapedSql;
+    QVector<const Field *> m_dataFields; // in column order of every select
     bool m_cachesLookups = false;
     QHash<QString, QVariant> m_lookupCache;
 };
