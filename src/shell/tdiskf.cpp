@@ -1,17 +1,12 @@
 #include "tdiskf.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QFileSystemModel>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeView>
 
 #include "configfile.h"
 #include "platform/inifile.h"
-#include "platform/paths.h"
+#include "widgets/drivefolderlists.h"
 #include "widgets/guarded.h"
 
 TDiskF::TDiskF(QWidget *parent)
@@ -21,21 +16,14 @@ TDiskF::TDiskF(QWidget *parent)
     setWindowTitle(QStringLiteral("ระบุ Disk"));
     resize(420, 360);
 
-    DriveComboBox1 = new QComboBox(this);
+    DriveComboBox1 = new widgets::DriveComboBox(this);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
     DriveComboBox1->setAccessibleName(QStringLiteral("Drive"));
-    for (QChar letter : platform::Paths::drives())
-        DriveComboBox1->addItem(QString(letter.toLower()) + QLatin1Char(':'), QVariant(QString(letter)));
-
-    m_model = new QFileSystemModel(this);
-    m_model->setFilter(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Drives);
-    DirectoryListBox1 = new QTreeView(this);
+    DirectoryListBox1 = new widgets::FolderTree(this);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     DirectoryListBox1->setAccessibleName(QStringLiteral("Folder"));
-    DirectoryListBox1->setModel(m_model);
-    for (int column = 1; column < m_model->columnCount(); ++column)
-        DirectoryListBox1->hideColumn(column);
-    DirectoryListBox1->header()->hide();
+    DirectoryListBox1->setDrive(DriveComboBox1->drive());
+    DirectoryListBox1->linkDriveList(DriveComboBox1);
 
     const auto &defaults = shell::config::defaults();
     Label1 = new QLabel(defaults[2].value, this);
@@ -57,8 +45,6 @@ TDiskF::TDiskF(QWidget *parent)
     layout->addWidget(Label3, 4, 1);
     layout->setColumnStretch(1, 1);
 
-    showDrive(DriveComboBox1->count() ? DriveComboBox1->itemData(0).toString().at(0) : QLatin1Char('C'));
-    connect(DriveComboBox1, &QComboBox::currentIndexChanged, this, &TDiskF::DriveComboBox1Change);
     connect(BitBtn1, &QPushButton::clicked, this, &TDiskF::BitBtn1Click);
     widgets::guarded([this] { FormCreate(); });
 }
@@ -75,50 +61,23 @@ void TDiskF::FormCreate()
     Label1->setText(ini.readString(section(), kServerName));
     Label2->setText(ini.readString(section(), kDbPath1));
     Label3->setText(ini.readString(section(), kDbPath2));
-    const int index = DriveComboBox1->findData(QString(drive.at(0).toUpper()));
-    if (index >= 0) {
-        const QSignalBlocker block(DriveComboBox1);
-        DriveComboBox1->setCurrentIndex(index);
-        showDrive(drive.at(0));
-    }
-    selectFolder(folder);
-}
-
-void TDiskF::showDrive(QChar letter)
-{
-    const QString root = platform::Paths::driveFolder(letter);
-    QDir().mkpath(root);
-    DirectoryListBox1->setRootIndex(m_model->setRootPath(root));
-    DirectoryListBox1->setCurrentIndex(m_model->index(root));
+    DriveComboBox1->setDrive(drive.at(0));
+    DirectoryListBox1->setFolder(folder);
 }
 
 QChar TDiskF::selectedDrive() const
 {
-    const QString data = DriveComboBox1->currentData().toString();
-    return data.isEmpty() ? QLatin1Char('C') : data.at(0);
+    return DriveComboBox1->drive();
 }
 
 QString TDiskF::selectedFolder() const
 {
-    const QModelIndex current = DirectoryListBox1->currentIndex();
-    const QString real = current.isValid() ? m_model->filePath(current) : platform::Paths::driveFolder(selectedDrive());
-    const QString logical = platform::Paths::toLogical(real);
-    return logical.isEmpty() ? QString(selectedDrive()) + QStringLiteral(":\\") : logical;
+    return DirectoryListBox1->folder();
 }
 
 void TDiskF::selectFolder(const QString &logicalPath)
 {
-    const QString real = platform::Paths::resolve(logicalPath);
-    const QModelIndex index = m_model->index(real);
-    if (index.isValid()) {
-        DirectoryListBox1->setCurrentIndex(index);
-        DirectoryListBox1->scrollTo(index);
-    }
-}
-
-void TDiskF::DriveComboBox1Change()
-{
-    showDrive(selectedDrive());
+    DirectoryListBox1->setFolder(logicalPath);
 }
 
 void TDiskF::BitBtn1Click()

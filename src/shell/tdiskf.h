@@ -3,11 +3,13 @@
 // the server and database locations of myinifile.ini.
 #include <QDialog>
 
-class QComboBox;
-class QFileSystemModel;
 class QLabel;
 class QPushButton;
-class QTreeView;
+
+namespace widgets {
+class DriveComboBox;
+class FolderTree;
+} // namespace widgets
 
 class TDiskF : public QDialog
 {
@@ -15,8 +17,8 @@ class TDiskF : public QDialog
 public:
     explicit TDiskF(QWidget *parent = nullptr);
 
-    QComboBox *DriveComboBox1;
-    QTreeView *DirectoryListBox1;
+    widgets::DriveComboBox *DriveComboBox1;
+    widgets::FolderTree *DirectoryListBox1;
     QLabel *Label1;      // "Server Name"
     QLabel *Label2;      // "DbPath1"
     QLabel *Label3;      // "DbPath2"
@@ -28,11 +30,8 @@ public:
     void selectFolder(const QString &logicalPath);
 
 private slots:
-    void DriveComboBox1Change();
     void BitBtn1Click();
 
 private:
     void FormCreate();
-    void showDrive(QChar letter);
-    QFileSystemModel *m_model;
 };

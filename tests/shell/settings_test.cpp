@@ -13,6 +13,7 @@
 #include "platform/paths.h"
 #include "recording_messages.h"
 #include "shell/tdiskf.h"
+#include "widgets/drivefolderlists.h"
 #include "temp_stores.h"
 
 namespace {
@@ -86,7 +87,7 @@ TEST(Settings, SaveWritesDriveFolderAndTheLabelsThenCloses)
     TDiskF w;
     w.show();
     EXPECT_EQ(labels(w), (QStringList{QString(), QStringLiteral(":p1"), QStringLiteral(":p2")}));
-    w.DriveComboBox1->setCurrentIndex(w.DriveComboBox1->findData(QStringLiteral("C")));
+    w.DriveComboBox1->setCurrentIndex(w.DriveComboBox1->findText(QStringLiteral("c:")));
     w.selectFolder(QStringLiteral("C:\\exchange"));
     EXPECT_EQ(w.selectedFolder(), QStringLiteral("C:\\Exchange"));
     QTest::mouseClick(w.BitBtn1, Qt::LeftButton);
