@@ -18,18 +18,34 @@ QString groupThousands(const QString &digits)
     return out;
 }
 
+bool isPatternChar(QChar c)
+{
+    return c == u'#' || c == u'0' || c == u',' || c == u'.';
+}
+
 } // namespace
 
 QString NumberFormat::format(double value, const QString &pattern)
 {
+    if (!std::isfinite(value))
+        return QString();
     if (pattern.isEmpty())
         return general(value);
-    const qsizetype point = pattern.indexOf(QLatin1Char('.'));
-    const QString intPart = point < 0 ? pattern : pattern.left(point);
-    const QString fracPart = point < 0 ? QString() : pattern.mid(point + 1);
+    // Text before and after the digit pattern is printed as it stands ("฿#,###.00").
+    qsizetype begin = 0;
+    while (begin < pattern.size() && !isPatternChar(pattern.at(begin)))
+        ++begin;
+    qsizetype stop = begin;
+    while (stop < pattern.size() && isPatternChar(pattern.at(stop)))
+        ++stop;
+    const QString body = pattern.mid(begin, stop - begin);
+    const qsizetype point = body.indexOf(QLatin1Char('.'));
+    const QString intPart = point < 0 ? body : body.left(point);
+    const QString fracPart = point < 0 ? QString() : body.mid(point + 1);
     const int decimals = int(fracPart.count(QLatin1Char('0')) + fracPart.count(QLatin1Char('#')));
     const int minDecimals = int(fracPart.count(QLatin1Char('0')));
-    const int minIntDigits = int(intPart.count(QLatin1Char('0')));
+    // At least one digit before the point: a zero amount reads "0.00", never ".00".
+    const int minIntDigits = std::max(1, int(intPart.count(QLatin1Char('0'))));
     const bool grouped = intPart.contains(QLatin1Char(','));
 
     // The decimal text of the rounded magnitude; round half away from zero on
@@ -52,7 +68,7 @@ QString NumberFormat::format(double value, const QString &pattern)
     if (!frac.isEmpty())
         text += QLatin1Char('.') + frac;
     const bool negative = value < 0 && rounded != 0;
-    return negative ? QLatin1Char('-') + text : text;
+    return pattern.left(begin) + (negative ? QLatin1Char('-') + text : text) + pattern.mid(stop);
 }
 
 QString NumberFormat::money(double value)
@@ -62,8 +78,10 @@ QString NumberFormat::money(double value)
 
 QString NumberFormat::general(double value)
 {
-    if (value == 0)
-        return QStringLiteral("0");
+    if (!std::isfinite(value))
+        return QString();
+    if (value == std::trunc(value) && std::fabs(value) < 1e15)
+        return QString::number(qint64(value));
     return QString::number(value, 'g', 15);
 }
 

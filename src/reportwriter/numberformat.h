@@ -15,6 +15,8 @@
 
 namespace reportwriter {
 
+// The program's one number format (engine::NumberFormat::format), under the name the
+// report layouts use.
 QString formatNumber(double value, const QString &mask);
 
 // The display text of a value: dates as dd/mm/yyyy with the year as stored,
