@@ -13,7 +13,7 @@ namespace {
 
 QString text(engine::Dataset &d, const char *field)
 {
-    return d.fieldByName(QLatin1String(field))->asString();
+    return d.fieldByLiteral(field)->asString();
 }
 
 // Fixed-width texts are joined without their trailing blanks, whichever server padded them.
@@ -24,12 +24,12 @@ QString trimmed(engine::Dataset &d, const char *field)
 
 double amount(engine::Dataset &d, const char *field)
 {
-    return d.fieldByName(QLatin1String(field))->asFloat();
+    return d.fieldByLiteral(field)->asFloat();
 }
 
 void set(engine::Dataset &d, const char *field, const QVariant &value)
 {
-    d.fieldByName(QLatin1String(field))->setValue(value);
+    d.fieldByLiteral(field)->setValue(value);
 }
 
 const QString blank = QStringLiteral(" ");
@@ -96,7 +96,7 @@ void calcMotorQ(TDm &dm, engine::Dataset &row)
     set(row, "addr", text(row, "ADDR1") + blank + text(row, "ADDR2") + blank + province12 + blank + postcode);
     set(row, "province13", province12 + blank + postcode);
     set(row, "Brand_Model", text(row, "BRAND") + blank + text(row, "MODEL"));
-    set(row, "seat2", QString::number(row.fieldByName(QStringLiteral("SEAT"))->asInteger()) + QStringLiteral(" Seats"));
+    set(row, "seat2", QString::number(row.fieldByLiteral("SEAT")->asInteger()) + QStringLiteral(" Seats"));
     set(row, "agent2", QStringLiteral("(") + agent + QStringLiteral(")"));
     set(row, "agentname2", firstNameWithBlank(trimmed(row, "agentname")));
 
@@ -120,7 +120,7 @@ void calcMotorQ(TDm &dm, engine::Dataset &row)
         set(row, "pvisa", paid);
     }
 
-    set(row, "INVNO", invoiceNumber(row.fieldByName(QStringLiteral("KEYDATE"))->asDate(), agent));
+    set(row, "INVNO", invoiceNumber(row.fieldByLiteral("KEYDATE")->asDate(), agent));
 
     if (amount(row, "OUTSTANDING") > 0) {
         set(row, "paytyp", QStringLiteral("เครดิต"));

@@ -86,6 +86,7 @@ Field *Dataset::addField(const FieldDef &def)
     m_fieldIndex.insert(def.name.toUpper(), fieldCount());
     m_fieldIndex.insert(def.name, fieldCount());
     m_fieldListCache.clear();
+    m_literalIndex.clear();
     m_fields.push_back(std::make_unique<Field>(this, fieldCount(), def));
     return m_fields.back().get();
 }
@@ -104,6 +105,14 @@ Field *Dataset::fieldByName(const QString &fieldName) const
     if (!f)
         fail(QStringLiteral("%1: Field '%2' not found").arg(name(), fieldName));
     return f;
+}
+
+Field *Dataset::fieldByLiteral(const char *literalName) const
+{
+    auto it = m_literalIndex.constFind(literalName);
+    if (it == m_literalIndex.constEnd())
+        it = m_literalIndex.insert(literalName, fieldByName(QLatin1String(literalName))->index());
+    return m_fields[size_t(*it)].get();
 }
 
 QList<Field *> Dataset::visibleFields() const
@@ -125,6 +134,7 @@ void Dataset::removeDataFields()
         m_fieldIndex.insert(m_fields[size_t(i)]->name(), i);
     }
     m_fieldListCache.clear();
+    m_literalIndex.clear();
 }
 
 void Dataset::checkActive() const

@@ -51,6 +51,9 @@ public:
     Field *field(int index) const { return m_fields.at(size_t(index)).get(); }
     Field *findField(const QString &name) const; // without case; nullptr when missing
     Field *fieldByName(const QString &name) const; // raises platform::Error when missing
+    // fieldByName for a name written as a string literal in code that runs for every
+    // row: the answer is kept by the literal's address, so no text is built per call.
+    Field *fieldByLiteral(const char *literalName) const;
     QVariant value(const QString &fieldName) const { return fieldByName(fieldName)->value(); }
     void setValue(const QString &fieldName, const QVariant &v) { fieldByName(fieldName)->setValue(v); }
     QList<Field *> visibleFields() const;
@@ -196,6 +199,7 @@ private:
     bool m_filtered = false;
     QList<Condition> m_filterConditions;
     mutable QHash<QString, QVector<int>> m_fieldListCache;
+    mutable QHash<const char *, int> m_literalIndex;
 };
 
 } // namespace engine
