@@ -1,5 +1,9 @@
 #include "fieldtypehints.h"
 
+#include <QSqlField>
+
+#include "dialect.h"
+
 #include <QHash>
 
 namespace engine {
@@ -28,6 +32,31 @@ std::optional<FieldTypeHint> FieldTypeHints::find(const QString &columnName)
 void FieldTypeHints::clear()
 {
     registry().clear();
+}
+
+FieldType fieldTypeOfColumn(const QSqlField &column, const Dialect &dialect)
+{
+    if (dialect.padsFixedText() && (column.typeID() == 14 || (column.typeID() & ~1) == 452))
+        return FieldType::FixedString;
+    switch (column.metaType().id()) {
+    case QMetaType::Short:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return FieldType::Integer;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return FieldType::Float;
+    case QMetaType::Bool:
+        return FieldType::Boolean;
+    case QMetaType::QDate:
+        return FieldType::Date;
+    case QMetaType::QDateTime:
+        return FieldType::DateTime;
+    default:
+        return FieldType::String;
+    }
 }
 
 } // namespace engine

@@ -8,6 +8,8 @@
 
 #include "field.h"
 
+class QSqlField;
+
 namespace engine {
 
 struct FieldTypeHint
@@ -24,5 +26,12 @@ public:
     static std::optional<FieldTypeHint> find(const QString &columnName);
     static void clear();
 };
+
+class Dialect;
+
+// The field type a result or table column has when no hint names it: the driver's
+// value type, with Firebird's padded CHAR columns recognised as fixed text (a table's
+// description calls them field type 14, a query result SQL_TEXT, 452/453).
+FieldType fieldTypeOfColumn(const QSqlField &column, const Dialect &dialect);
 
 } // namespace engine

@@ -92,35 +92,6 @@ int QueryDataset::recordCount()
     return RowsDataset::recordCount();
 }
 
-namespace {
-
-FieldType typeOfColumn(const QSqlField &column, const Dialect &dialect)
-{
-    // Firebird's CHAR columns (SQL_TEXT) come back padded.
-    if (dialect.padsFixedText() && (column.typeID() & ~1) == 452)
-        return FieldType::FixedString;
-    switch (column.metaType().id()) {
-    case QMetaType::Short:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-        return FieldType::Integer;
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return FieldType::Float;
-    case QMetaType::Bool:
-        return FieldType::Boolean;
-    case QMetaType::QDate:
-        return FieldType::Date;
-    case QMetaType::QDateTime:
-        return FieldType::DateTime;
-    default:
-        return FieldType::String;
-    }
-}
-
-} // namespace
 
 void QueryDataset::doOpen()
 {
@@ -145,7 +116,7 @@ void QueryDataset::doOpen()
         for (int i = 0; i < columns.count(); ++i) {
             const QSqlField column = columns.field(i);
             const auto hint = FieldTypeHints::find(column.name());
-            FieldDef def(column.name(), hint ? hint->type : typeOfColumn(column, c.dialect()), hint ? hint->size : 0);
+            FieldDef def(column.name(), hint ? hint->type : fieldTypeOfColumn(column, c.dialect()), hint ? hint->size : 0);
             if (findField(def.name))
                 def.name += QStringLiteral("_%1").arg(i);
             addField(def);

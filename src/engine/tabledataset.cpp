@@ -37,30 +37,6 @@ Connection &TableDataset::db() const
 
 namespace {
 
-FieldType typeOfColumn(const QSqlField &column, const Dialect &dialect)
-{
-    // Firebird's CHAR columns (field type 14) come back padded.
-    if (dialect.padsFixedText() && column.typeID() == 14)
-        return FieldType::FixedString;
-    switch (column.metaType().id()) {
-    case QMetaType::Short:
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-        return FieldType::Integer;
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return FieldType::Float;
-    case QMetaType::QDate:
-        return FieldType::Date;
-    case QMetaType::QDateTime:
-        return FieldType::DateTime;
-    case QMetaType::Bool:
-        return FieldType::Boolean;
-    default:
-        return FieldType::String;
-    }
-}
-
 QString pageClause(const Dialect &dialect, int limit, qint64 offset)
 {
     if (limit <= 0)
@@ -86,7 +62,7 @@ void TableDataset::doOpen()
         for (int i = 0; i < columns.count(); ++i) {
             const QSqlField column = columns.field(i);
             const auto hint = FieldTypeHints::find(column.name());
-            addField(FieldDef(column.name(), hint ? hint->type : typeOfColumn(column, c.dialect()),
+            addField(FieldDef(column.name(), hint ? hint->type : fieldTypeOfColumn(column, c.dialect()),
                               hint ? hint->size : qMax(0, column.length())));
         }
     }
