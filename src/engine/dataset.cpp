@@ -609,4 +609,31 @@ void Dataset::calculate()
     --s_calculationDepth;
 }
 
+QString Dataset::insertStatement(const QString &table, const Record &row, QVariantList *values) const
+{
+    QStringList names, marks;
+    for (const auto &f : fields()) {
+        if (!f->isData() || row.at(f->index()).isNull())
+            continue;
+        names << f->name();
+        marks << QStringLiteral("?");
+        *values << row.at(f->index());
+    }
+    if (names.isEmpty())
+        return {};
+    return QStringLiteral("insert into %1 (%2) values (%3)").arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+}
+
+QStringList Dataset::changedAssignments(const Record &oldRow, const Record &row, QVariantList *values) const
+{
+    QStringList sets;
+    for (const auto &f : fields()) {
+        if (!f->isData() || oldRow.at(f->index()) == row.at(f->index()))
+            continue;
+        sets << f->name() + QStringLiteral("=?");
+        *values << row.at(f->index());
+    }
+    return sets;
+}
+
 } // namespace engine

@@ -149,6 +149,12 @@ protected:
     virtual QVariant doLookup(const QList<Condition> &conditions, int resultField) = 0;
     // Stores a new row (append: at the end, else before the current row) and makes it
     // current; `row` may be refreshed with what the store made of it (defaults).
+    // Parts of the statements that store a row, for the datasets that write to a table:
+    // an INSERT of the row's non-null data fields (empty text when it has none), and
+    // the "column=?" assignments of the data fields that differ from the old row.
+    QString insertStatement(const QString &table, const Record &row, QVariantList *values) const;
+    QStringList changedAssignments(const Record &oldRow, const Record &row, QVariantList *values) const;
+
     virtual void doInsert(Record &row, bool append) = 0;
     virtual void doUpdate(const Record &oldRow, Record &row) = 0;
     // Deletes the current row; lands on the row after it (or before it when it was

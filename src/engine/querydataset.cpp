@@ -187,30 +187,17 @@ void QueryDataset::keyWhere(const Record &row, QString *where, QVariantList *val
 
 void QueryDataset::writeInsert(Record &row)
 {
-    QStringList names, marks;
     QVariantList values;
-    for (const auto &f : fields()) {
-        if (!f->isData() || row.at(f->index()).isNull())
-            continue;
-        names << f->name();
-        marks << QStringLiteral("?");
-        values << row.at(f->index());
-    }
-    connectionOrFail().exec(
-        QStringLiteral("insert into %1 (%2) values (%3)").arg(m_liveTable, names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-        values);
+    const QString insert = insertStatement(m_liveTable, row, &values);
+    if (insert.isEmpty())
+        throw DbError(DbErrorKind::MissingValue, QStringLiteral("%1: the new row has no values").arg(objectName()));
+    connectionOrFail().exec(insert, values);
 }
 
 void QueryDataset::writeUpdate(const Record &oldRow, Record &row)
 {
-    QStringList sets;
     QVariantList values;
-    for (const auto &f : fields()) {
-        if (!f->isData() || oldRow.at(f->index()) == row.at(f->index()))
-            continue;
-        sets << f->name() + QStringLiteral("=?");
-        values << row.at(f->index());
-    }
+    const QStringList sets = changedAssignments(oldRow, row, &values);
     if (sets.isEmpty())
         return;
     QString where;

@@ -488,19 +488,11 @@ bool TableDataset::reread(const Record &keyRow, Record &row)
 void TableDataset::doInsert(Record &row, bool)
 {
     m_lookupCache.clear();
-    QStringList names, marks;
     QVariantList values;
-    for (const auto &f : fields()) {
-        if (!f->isData() || row.at(f->index()).isNull())
-            continue;
-        names << f->name();
-        marks << QStringLiteral("?");
-        values << row.at(f->index());
-    }
-    if (names.isEmpty())
+    const QString insert = insertStatement(m_table, row, &values);
+    if (insert.isEmpty())
         throw DbError(DbErrorKind::MissingValue, QStringLiteral("%1: the new row has no values").arg(objectName()));
-    db().exec(QStringLiteral("insert into %1 (%2) values (%3)").arg(m_table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-              values);
+    db().exec(insert, values);
     if (keyed()) {
         reread(row, row); // picks up the column defaults
         m_detached = false;
@@ -515,14 +507,8 @@ void TableDataset::doInsert(Record &row, bool)
 void TableDataset::doUpdate(const Record &oldRow, Record &row)
 {
     m_lookupCache.clear();
-    QStringList sets;
     QVariantList values;
-    for (const auto &f : fields()) {
-        if (!f->isData() || oldRow.at(f->index()) == row.at(f->index()))
-            continue;
-        sets << f->name() + QStringLiteral("=?");
-        values << row.at(f->index());
-    }
+    const QStringList sets = changedAssignments(oldRow, row, &values);
     if (sets.isEmpty())
         return;
     const QString where = rowMatch(oldRow, &values);
