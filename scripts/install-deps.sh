@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config ninja-build
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-ibase libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-ibase libsqlite3-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-thai-tlwg
   firebird3.0-server firebird3.0-utils

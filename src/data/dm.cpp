@@ -212,6 +212,9 @@ void TDm::createDatasets()
         MotorQ->addField(calcMoney(name));
     MotorQ->addField(FieldDef::calculated(QStringLiteral("prbeffdate"), FieldType::Date));
     MotorQ->onCalcFields = [this](engine::Dataset &d) { data::calcMotorQ(*this, d); };
+    // The payments of the coming policies are read in batches; PrbT's compulsory
+    // policies come with the prbcode look-up's batches.
+    MotorQ->addReadAhead(PayT, QStringLiteral("POLNO"), QStringLiteral("POLNO"));
 
     MotorQ2->addField(FieldDef(QStringLiteral("CODE"), FieldType::String, 3));
     for (const char *name : {"SUM", "SUM_1", "SUM_2"})

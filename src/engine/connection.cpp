@@ -7,9 +7,11 @@
 #include <QSet>
 #include <QTimer>
 #include <QSqlError>
+#include <QSqlDriver>
 #include <QSqlQuery>
 
 #include "platform/aliasregistry.h"
+#include "sqlitestatement.h"
 
 namespace engine {
 
@@ -41,6 +43,22 @@ Connection::~Connection()
 QSqlDatabase Connection::database() const
 {
     return QSqlDatabase::database(m_qtName, false);
+}
+
+SqliteStatements *Connection::sqliteStatements()
+{
+    if (m_sqliteStatements)
+        return m_sqliteStatements.get();
+    if (m_dialect->kind() != DriverKind::Sqlite || !isOpen())
+        return nullptr;
+    const QVariant handle = database().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    sqlite3 *db = *static_cast<sqlite3 *const *>(handle.constData());
+    if (!db)
+        return nullptr;
+    m_sqliteStatements = std::make_unique<SqliteStatements>(db);
+    return m_sqliteStatements.get();
 }
 
 bool Connection::isOpen() const
@@ -127,6 +145,7 @@ void Connection::openWith(const Dialect &dialect, const QString &host, const QSt
 void Connection::close()
 {
     endRead();
+    m_sqliteStatements.reset();
     m_releaser.reset();
     m_inTransaction = false;
     m_canHoldRead = false;
@@ -142,6 +161,7 @@ void Connection::close()
 int Connection::exec(const QString &sql, const QVariantList &values)
 {
     endRead();
+    ++m_readEpoch;
     QSqlQuery query(database());
     if (!query.prepare(sql))
         throw m_dialect->toError(query.lastError());
@@ -172,6 +192,7 @@ QVariant Connection::scalar(const QString &sql, const QVariantList &values)
 void Connection::beginTransaction()
 {
     endRead();
+    ++m_readEpoch;
     QSqlDatabase db = database();
     if (!db.transaction())
         throw m_dialect->toError(db.lastError());
@@ -212,6 +233,7 @@ void Connection::endRead()
     if (!m_readHeld)
         return;
     m_readHeld = false;
+    ++m_readEpoch;
     heldReads().remove(this);
     QSqlDatabase db = database();
     if (!db.commit())

@@ -17,6 +17,8 @@ class AliasRegistry;
 
 namespace engine {
 
+class SqliteStatements;
+
 class Connection
 {
 public:
@@ -37,6 +39,9 @@ public:
     const QString &name() const { return m_name; }
     const Dialect &dialect() const { return *m_dialect; }
     QSqlDatabase database() const;
+    // The statements read through SQLite's own interface on this connection's handle;
+    // nullptr for Firebird or a closed connection.
+    SqliteStatements *sqliteStatements();
 
     // Runs a statement that returns no rows, with bound values in order of the "?"
     // placeholders; returns the number of rows changed. Raises DbError on failure.
@@ -60,7 +65,12 @@ public:
     void holdRead();
     void endRead();
     bool holdsRead() const { return m_readHeld; }
+    bool canHoldRead() const { return m_canHoldRead; }
     static void endHeldReads();
+    // Counts the ends of held reads and the statements and transactions that may have
+    // written: rows read while a read is held stay what the store holds as long as this
+    // number has not changed.
+    quint64 readEpoch() const { return m_readEpoch; }
 
     // Splits "host:path" at its first colon ("localhost:C:\...\QALPRB" gives localhost
     // and C:\...\QALPRB; ":C:\..." gives no host).
@@ -75,7 +85,9 @@ private:
     bool m_inTransaction = false;
     bool m_canHoldRead = false; // SQLite with a rollback journal
     bool m_readHeld = false;
+    quint64 m_readEpoch = 0;
     std::unique_ptr<QObject> m_releaser; // context of the queued release
+    std::unique_ptr<SqliteStatements> m_sqliteStatements;
 };
 
 // Begins a transaction and rolls it back unless commit() is called: multi-row work

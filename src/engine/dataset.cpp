@@ -586,6 +586,7 @@ void Dataset::calculate()
     m_calculating = true;
     ++s_calculationDepth;
     try {
+        readAheadForRow();
         for (const auto &f : m_fields) {
             if (f->kind() != FieldKind::Lookup)
                 continue;
@@ -607,6 +608,70 @@ void Dataset::calculate()
     }
     m_calculating = false;
     --s_calculationDepth;
+}
+
+void Dataset::addReadAhead(Dataset *target, const QString &targetField, const QString &ownField)
+{
+    m_readAheads << ReadAheadDef{target, targetField, ownField};
+}
+
+bool Dataset::hasReadAhead(int, const QVariant &) const
+{
+    return true;
+}
+
+void Dataset::readAhead(int, const QVariantList &) {}
+
+QVariantList Dataset::comingValues(int, int) const
+{
+    return {};
+}
+
+QString Dataset::keyText(const QVariant &v)
+{
+    if (v.isNull())
+        return QStringLiteral("\x01");
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+    case QMetaType::Short:
+        return QString::number(v.toDouble(), 'g', 17);
+    case QMetaType::QDate:
+        return v.toDate().toString(Qt::ISODate);
+    default:
+        return v.toString();
+    }
+}
+
+// Before the look-ups of a row: every dataset this one reads ahead in that has no rows
+// read for this row's value gets the values of the coming rows in one batch.
+void Dataset::readAheadForRow()
+{
+    const auto readFor = [this](Dataset *target, const QString &targetField, int ownField) {
+        if (!target || !target->isActive() || !target->readsAhead())
+            return;
+        const Field *key = target->findField(targetField);
+        if (!key || !key->isData())
+            return;
+        const QVariant &value = m_record.at(ownField);
+        if (value.isNull() || target->hasReadAhead(key->index(), value))
+            return;
+        const QVariantList values = comingValues(ownField, kReadAheadRows);
+        if (values.size() > 1)
+            target->readAhead(key->index(), values);
+    };
+    for (const ReadAheadDef &r : m_readAheads)
+        if (const Field *own = findField(r.ownField))
+            readFor(r.target, r.targetField, own->index());
+    for (const auto &f : m_fields) {
+        if (f->kind() != FieldKind::Lookup)
+            continue;
+        const LookupDef &l = f->lookup();
+        const QVector<int> &own = fieldList(l.keyFields);
+        if (own.size() == 1 && !l.lookupKeyFields.contains(QLatin1Char(';')))
+            readFor(l.dataset, l.lookupKeyFields, own.first());
+    }
 }
 
 QString Dataset::insertStatement(const QString &table, const Record &row, QVariantList *values) const

@@ -122,6 +122,14 @@ public:
     // Forgets look-up results kept for speed (see TableDataset::setCachesLookups).
     virtual void clearLookupCache() {}
 
+    // Reading ahead for derived fields: while this dataset computes the derived fields
+    // of its rows, the rows of `target` whose `targetField` equals this dataset's
+    // `ownField` are read for the coming rows of this dataset in one statement, and the
+    // locates, look-ups and single-value filters of `target` on that field are answered
+    // from them. Look-up fields with one key field read ahead without being declared.
+    void addReadAhead(Dataset *target, const QString &targetField, const QString &ownField);
+    static constexpr int kReadAheadRows = 64;
+
     // Used by Field.
     QVariant rawValue(int index) const;
     void setRawValue(Field *field, const QVariant &value);
@@ -167,6 +175,16 @@ protected:
     // Called at open when no data fields are declared.
     virtual void createDefaultFields() {}
 
+    // Reading ahead (see addReadAhead). A dataset that can answer reads from rows read
+    // ahead says so and keeps the rows of the last batch; one that holds its coming rows
+    // gives the values of a field in them, the current row's first.
+    virtual bool readsAhead() const { return false; }
+    virtual bool hasReadAhead(int field, const QVariant &value) const;
+    virtual void readAhead(int field, const QVariantList &values);
+    virtual QVariantList comingValues(int field, int count) const;
+    // The text by which a value is matched in memory: numbers by value, dates as ISO text.
+    static QString keyText(const QVariant &v);
+
     // The active filter, parsed (empty when none).
     const QList<Condition> &filterConditions() const { return m_filterConditions; }
     bool matches(const Record &row, const QList<Condition> &conditions) const;
@@ -182,6 +200,7 @@ private:
     void checkBrowseMode();
     void land(bool found, const Record &row);
     void calculate();
+    void readAheadForRow();
     void startInsert(bool append);
     void setState(State s);
     bool hasDerivedFields() const;
@@ -206,6 +225,13 @@ private:
     QList<Condition> m_filterConditions;
     mutable QHash<QString, QVector<int>> m_fieldListCache;
     mutable QHash<const char *, int> m_literalIndex;
+    struct ReadAheadDef
+    {
+        Dataset *target;
+        QString targetField;
+        QString ownField;
+    };
+    QVector<ReadAheadDef> m_readAheads;
 };
 
 } // namespace engine

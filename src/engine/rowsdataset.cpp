@@ -73,21 +73,18 @@ bool RowsDataset::doLocate(const QList<Condition> &conditions, Record &row)
     return false;
 }
 
-QString RowsDataset::keyText(const QVariant &v)
+// The coming rows in the direction the cursor moves: forward unless the last batch
+// started after the current row.
+QVariantList RowsDataset::comingValues(int field, int count) const
 {
-    if (v.isNull())
-        return QStringLiteral("\x01");
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::Double:
-    case QMetaType::Short:
-        return QString::number(v.toDouble(), 'g', 17);
-    case QMetaType::QDate:
-        return v.toDate().toString(Qt::ISODate);
-    default:
-        return v.toString();
-    }
+    QVariantList values;
+    if (m_pos < 0 || m_pos >= m_view.size())
+        return values;
+    const int step = m_aheadPos > m_pos ? -1 : 1;
+    m_aheadPos = m_pos;
+    for (int p = m_pos; p >= 0 && p < m_view.size() && values.size() < count; p += step)
+        values << m_rows.at(m_view.at(p)).at(field);
+    return values;
 }
 
 QVariant RowsDataset::doLookup(const QList<Condition> &conditions, int resultField)

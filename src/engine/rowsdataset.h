@@ -39,10 +39,11 @@ protected:
 
 private:
     bool at(int pos, Record &row);
-    static QString keyText(const QVariant &v);
+    QVariantList comingValues(int field, int count) const override;
     QVector<Record> m_rows;
     QVector<int> m_view;
     int m_pos = -1;
+    mutable int m_aheadPos = -1; // where the last read-ahead started: tells the direction
     QHash<QString, QHash<QString, int>> m_indexes; // key fields → key text → row
 };
 

@@ -2,11 +2,13 @@
 
 #include <QSqlField>
 #include <QSqlIndex>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <algorithm>
 
 #include "connection.h"
 #include "fieldtypehints.h"
+#include "sqlitestatement.h"
 #include "platform/error.h"
 
 namespace engine {
@@ -95,6 +97,7 @@ void TableDataset::doOpen()
         }
     m_columns = names.join(QLatin1Char(','));
     m_shapedSql.clear();
+    forgetReadAhead();
     m_page.clear();
     m_index = -1;
     m_offset = 0;
@@ -105,7 +108,7 @@ void TableDataset::doClose()
 {
     m_shapedSql.clear();
     m_lookupCache.clear();
-    m_prepared.clear();
+    forgetReadAhead();
     m_page.clear();
     m_index = -1;
 }
@@ -119,53 +122,57 @@ void TableDataset::filterChanged()
     m_offset = 0;
 }
 
-QSqlQuery &TableDataset::prepared(const QString &sql)
+QVariant TableDataset::readValue(QVariant raw, const Field &field) const
 {
-    // Firebird keeps a prepared select inside the snapshot transaction it first ran
-    // in, so a kept statement would not see rows stored since; there every read is
-    // prepared afresh and its transaction ends with it.
-    if (db().dialect().kind() == DriverKind::Firebird)
-        m_prepared.clear();
-    else if (computingDerivedFields())
-        db().holdRead();
-    auto it = m_prepared.find(sql);
-    if (it == m_prepared.end()) {
-        QSqlQuery query(db().database());
-        query.setForwardOnly(true);
-        if (!query.prepare(sql))
-            throw db().dialect().toError(query.lastError());
-        it = m_prepared.insert(sql, query);
-    }
-    return *it;
-}
-
-QVariant TableDataset::readValue(const QSqlQuery &query, int column, const Field &field) const
-{
-    QVariant raw = query.value(column);
     if (field.type() == FieldType::FixedString && !raw.isNull() && m_connection->dialect().padsFixedText())
         raw = trimFixedText(raw.toString());
     return Field::convert(raw, field.type(), 0, field.name());
 }
 
-QVector<Record> TableDataset::fetch(const QString &sql, const QVariantList &values)
+// Runs a read and hands every row to onRow(column), where column(c) gives the value of
+// result column c as the driver gives it; onRow returns false to stop. On SQLite the
+// statement is kept and read through SQLite's own interface. Firebird keeps a prepared
+// select inside the snapshot transaction it first ran in, so a kept statement would
+// not see rows stored since; there every read is prepared afresh and its transaction
+// ends with it.
+template<typename OnRow>
+void TableDataset::read(const QString &sql, const QVariantList &values, OnRow onRow)
 {
-    QSqlQuery &query = prepared(sql);
+    Connection &c = db();
+    if (SqliteStatements *statements = c.sqliteStatements()) {
+        if (computingDerivedFields())
+            c.holdRead();
+        SqliteRun run(statements->get(sql), values);
+        while (run.next())
+            if (!onRow([&run](int column) { return run.value(column); }))
+                break;
+        return;
+    }
+    QSqlQuery query(c.database());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw c.dialect().toError(query.lastError());
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
-    if (!query.exec()) {
-        const DbError error = db().dialect().toError(query.lastError());
-        query.finish();
-        throw error;
-    }
+    if (!query.exec())
+        throw c.dialect().toError(query.lastError());
+    while (query.next())
+        if (!onRow([&query](int column) { return query.value(column); }))
+            break;
+    query.finish();
+}
+
+QVector<Record> TableDataset::fetch(const QString &sql, const QVariantList &values)
+{
     QVector<Record> rows;
     const QVector<const Field *> &data = m_dataFields;
-    while (query.next()) {
+    read(sql, values, [&](const auto &column) {
         Record row(fieldCount());
         for (int c = 0; c < data.size(); ++c)
-            row[data[c]->index()] = readValue(query, c, *data[c]);
+            row[data[c]->index()] = readValue(column(c), *data[c]);
         rows << row;
-    }
-    query.finish();
+        return true;
+    });
     return rows;
 }
 
@@ -253,6 +260,20 @@ enum ShapedRead { FirstPage = -1, LocateByKey = -2 }; // look-ups use their resu
 
 bool TableDataset::doFirst(Record &row)
 {
+    if (const QVector<Record> *ahead = readAheadRows({})) {
+        m_offset = 0;
+        m_detached = false;
+        if (ahead->isEmpty()) {
+            m_page.clear();
+            m_index = -1;
+            return false;
+        }
+        const bool shortPage = ahead->size() < m_pageSize;
+        setPage(ahead->mid(0, m_pageSize), 0, row);
+        m_atStart = true;
+        m_atEnd = shortPage;
+        return true;
+    }
     QVariantList values;
     const QString &sql = shapedSql(FirstPage, {}, &values,
                                    [this](const QString &where) { return selectSql(where, orderBy(false), m_pageSize, 0); });
@@ -377,6 +398,13 @@ bool TableDataset::doPrior(Record &row)
 bool TableDataset::doLocate(const QList<Condition> &conditions, Record &row)
 {
     if (keyed()) {
+        if (const QVector<Record> *ahead = readAheadRows(conditions)) {
+            if (ahead->isEmpty())
+                return false;
+            m_detached = false;
+            setPage({ahead->first()}, 0, row);
+            return true;
+        }
         QVariantList values;
         const QString &sql = shapedSql(LocateByKey, conditions, &values,
                                        [this](const QString &where) { return selectSql(where, orderBy(false), 1, 0); });
@@ -417,24 +445,19 @@ QVariant TableDataset::doLookup(const QList<Condition> &conditions, int resultFi
         if (it != m_lookupCache.constEnd())
             return *it;
     }
+    if (const QVector<Record> *ahead = readAheadRows(conditions))
+        return ahead->isEmpty() ? QVariant() : ahead->first().at(resultField);
     QVariantList values;
     const Field &result = *field(resultField);
     const QString &sql = shapedSql(resultField, conditions, &values, [&](const QString &where) {
         return QStringLiteral("select %1 from %2 where %3").arg(result.name(), m_table, where)
             + (m_connection->dialect().kind() == DriverKind::Sqlite ? QStringLiteral(" limit 1") : QStringLiteral(" rows 1"));
     });
-    QSqlQuery &query = prepared(sql);
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values.at(i));
-    if (!query.exec()) {
-        const DbError error = db().dialect().toError(query.lastError());
-        query.finish();
-        throw error;
-    }
     QVariant found;
-    if (query.next())
-        found = readValue(query, 0, result);
-    query.finish();
+    read(sql, values, [&](const auto &column) {
+        found = readValue(column(0), result);
+        return false;
+    });
     if (m_cachesLookups)
         m_lookupCache.insert(cacheKey, found);
     return found;
@@ -488,6 +511,7 @@ bool TableDataset::reread(const Record &keyRow, Record &row)
 void TableDataset::doInsert(Record &row, bool)
 {
     m_lookupCache.clear();
+    forgetReadAhead();
     QVariantList values;
     const QString insert = insertStatement(m_table, row, &values);
     if (insert.isEmpty())
@@ -507,6 +531,7 @@ void TableDataset::doInsert(Record &row, bool)
 void TableDataset::doUpdate(const Record &oldRow, Record &row)
 {
     m_lookupCache.clear();
+    forgetReadAhead();
     QVariantList values;
     const QStringList sets = changedAssignments(oldRow, row, &values);
     if (sets.isEmpty())
@@ -528,6 +553,7 @@ void TableDataset::doUpdate(const Record &oldRow, Record &row)
 bool TableDataset::doDelete(const Record &row, Record &landed)
 {
     m_lookupCache.clear();
+    forgetReadAhead();
     QVariantList values;
     const QString where = rowMatch(row, &values);
     db().exec(singleRow(QStringLiteral("delete from %1").arg(m_table), where), values);
@@ -578,6 +604,7 @@ bool TableDataset::doDelete(const Record &row, Record &landed)
 bool TableDataset::doRefresh(Record &row)
 {
     m_lookupCache.clear();
+    forgetReadAhead();
     if (m_index < 0 || m_index >= m_page.size())
         return false;
     if (!keyed()) {
@@ -598,6 +625,94 @@ bool TableDataset::doRefresh(Record &row)
     m_index = 0;
     row = current;
     return true;
+}
+
+// Reading ahead is for tables read by statements that see one stored state while the
+// connection holds its read (SQLite); code tables keep their own look-up answers.
+bool TableDataset::readsAhead() const
+{
+    return m_connection && m_connection->canHoldRead() && !m_cachesLookups;
+}
+
+// Values are matched as the server compares them: converted to the field's type, a
+// fixed-width text without the blanks the server pads it with.
+QString TableDataset::readAheadKey(int field, const QVariant &value) const
+{
+    const Field &f = *this->field(field);
+    QVariant v = Field::convert(value, f.type(), 0, f.name());
+    if (f.type() == FieldType::FixedString && !v.isNull() && m_connection->dialect().padsFixedText())
+        v = trimFixedText(v.toString());
+    return keyText(v);
+}
+
+bool TableDataset::hasReadAhead(int field, const QVariant &value) const
+{
+    return m_readAhead.field == field && m_connection->holdsRead() && m_readAhead.epoch == m_connection->readEpoch()
+        && m_readAhead.rows.contains(readAheadKey(field, value));
+}
+
+// One statement reads the rows of all the values (the list is filled up to its fixed
+// length with the last value, so the statement is prepared once).
+void TableDataset::readAhead(int field, const QVariantList &values)
+{
+    forgetReadAhead();
+    if (values.isEmpty() || !readsAhead())
+        return;
+    db().holdRead();
+    if (!db().holdsRead())
+        return;
+    QVariantList bound = values.mid(0, kReadAheadRows);
+    while (bound.size() < kReadAheadRows)
+        bound << bound.last();
+    QStringList marks;
+    for (int i = 0; i < kReadAheadRows; ++i)
+        marks << QStringLiteral("?");
+    const QString where = QStringLiteral("%1 in (%2)").arg(this->field(field)->name(), marks.join(QLatin1Char(',')));
+    const QVector<Record> rows = fetch(selectSql(where, orderBy(false), 0, 0), bound);
+    QHash<QString, QVector<Record>> byValue;
+    for (const QVariant &v : bound)
+        if (!v.isNull())
+            byValue[readAheadKey(field, v)];
+    for (const Record &r : rows)
+        byValue[keyText(r.at(field))] << r;
+    m_readAhead.rows = std::move(byValue);
+    m_readAhead.field = field;
+    m_readAhead.epoch = db().readEpoch();
+}
+
+void TableDataset::forgetReadAhead()
+{
+    m_readAhead.field = -1;
+    m_readAhead.rows.clear();
+}
+
+// The rows read ahead that answer a read whose filter and conditions together are one
+// equality on the read-ahead field; nullptr when the batch cannot answer it.
+const QVector<Record> *TableDataset::readAheadRows(const QList<Condition> &conditions) const
+{
+    if (m_readAhead.field < 0 || !m_connection->holdsRead() || m_readAhead.epoch != m_connection->readEpoch())
+        return nullptr;
+    const QList<Condition> &filter = filterConditions();
+    if (filter.size() + conditions.size() != 1)
+        return nullptr;
+    const Condition &c = filter.isEmpty() ? conditions.first() : filter.first();
+    if (c.field != m_readAhead.field || c.value.isNull())
+        return nullptr;
+    const auto it = m_readAhead.rows.constFind(readAheadKey(c.field, c.value));
+    return it == m_readAhead.rows.constEnd() ? nullptr : &*it;
+}
+
+// The rows of the current page from the current one on, then those before it.
+QVariantList TableDataset::comingValues(int field, int count) const
+{
+    QVariantList values;
+    if (m_index < 0 || m_index >= m_page.size())
+        return values;
+    for (int i = m_index; i < m_page.size() && values.size() < count; ++i)
+        values << m_page.at(i).at(field);
+    for (int i = m_index - 1; i >= 0 && values.size() < count; --i)
+        values << m_page.at(i).at(field);
+    return values;
 }
 
 int TableDataset::recordCount()

@@ -7,7 +7,6 @@
 // A table without a unique key is paged by position in the order of its order
 // fields; such a row is written back by matching all its old values, one row at a time.
 #include <QHash>
-#include <QSqlQuery>
 
 #include "dataset.h"
 
@@ -51,11 +50,16 @@ protected:
     bool doDelete(const Record &row, Record &landed) override;
     bool doRefresh(Record &row) override;
     void filterChanged() override;
+    bool readsAhead() const override;
+    bool hasReadAhead(int field, const QVariant &value) const override;
+    void readAhead(int field, const QVariantList &values) override;
+    QVariantList comingValues(int field, int count) const override;
 
 private:
     bool keyed() const { return !m_keyIndexes.isEmpty(); }
     Connection &db() const;
-    QSqlQuery &prepared(const QString &sql);
+    template<typename OnRow>
+    void read(const QString &sql, const QVariantList &values, OnRow onRow);
     QVector<Record> fetch(const QString &sql, const QVariantList &values);
     QString selectSql(const QString &where, const QString &order, int limit, qint64 offset) const;
     QString whereFor(const QList<Condition> &conditions, QVariantList *values) const;
@@ -65,8 +69,11 @@ private:
     QString orderBy(bool descending) const;
     QString rowMatch(const Record &row, QVariantList *values) const;
     QString singleRow(const QString &verb, const QString &where) const;
-    QVariant readValue(const QSqlQuery &query, int column, const Field &field) const;
+    QVariant readValue(QVariant raw, const Field &field) const;
     void setPage(QVector<Record> page, int index, Record &row);
+    QString readAheadKey(int field, const QVariant &value) const;
+    const QVector<Record> *readAheadRows(const QList<Condition> &conditions) const;
+    void forgetReadAhead();
     bool reread(const Record &keyRow, Record &row);
 
     Connection *m_connection;
@@ -83,11 +90,18 @@ private:
     bool m_detached = false; // a row posted to a table without key: its position is unknown
     bool m_atEnd = false;    // the page holds the last row (a forward read came back short)
     bool m_atStart = false;  // the page holds the first row
-    QHash<QString, QSqlQuery> m_prepared;
     QHash<QVector<int>, QString> m_shapedSql;
     QVector<const Field *> m_dataFields; // in column order of every select
     bool m_cachesLookups = false;
     QHash<QString, QVariant> m_lookupCache;
+    // The rows of the last read-ahead batch by the text of their value in one field;
+    // good while the connection holds the read they were read in.
+    struct ReadAheadRows
+    {
+        int field = -1;
+        quint64 epoch = 0;
+        QHash<QString, QVector<Record>> rows;
+    } m_readAhead;
 };
 
 } // namespace engine

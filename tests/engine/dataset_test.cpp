@@ -315,6 +315,86 @@ TEST_P(DatasetOnServer, LookupAndCalculatedFieldsFollowEveryRow)
     t->cancel();
 }
 
+// A query reading ahead into a keyed table (look-up and locate) and a table without
+// key (filtered pass) gives every row what reads of its own would give: forward and
+// backward, for a value with more rows than a page, and after a write in the middle
+// of a pass.
+TEST_P(DatasetOnServer, ReadAheadAnswersEveryRowAsItsOwnReadsWould)
+{
+    m_db->exec(QStringLiteral("create table pols (polno char(8) not null primary key)"));
+    m_db->exec(QStringLiteral("create table cards (polno char(8) not null primary key, name varchar(20))"));
+    m_db->exec(QStringLiteral("create table pays (polno char(8) not null, seq smallint, amount double precision)"));
+    const auto polno = [](int i) { return QStringLiteral("P%1").arg(i, 7, 10, QLatin1Char('0')); };
+    const auto payments = [](int i) { return i == 70 ? 70 : i % 4; };
+    const int policies = 150;
+    {
+        Transaction t(conn());
+        for (int i = 1; i <= policies; ++i) {
+            conn().exec(QStringLiteral("insert into pols (polno) values (?)"), {polno(i)});
+            if (i % 2 == 0)
+                conn().exec(QStringLiteral("insert into cards (polno,name) values (?,?)"), {polno(i), QStringLiteral("card %1").arg(i)});
+            for (int s = 1; s <= payments(i); ++s)
+                conn().exec(QStringLiteral("insert into pays (polno,seq,amount) values (?,?,?)"), {polno(i), s, 1.0 * s});
+        }
+        t.commit();
+    }
+    TableDataset cards(&conn(), QStringLiteral("CARDS"));
+    TableDataset pays(&conn(), QStringLiteral("PAYS"));
+    cards.open();
+    pays.open();
+    QueryDataset q(&conn(), QStringLiteral("PolsQ"));
+    q.setSql({QStringLiteral("select * from pols"), QStringLiteral("order by polno")});
+    q.addField(FieldDef(QStringLiteral("POLNO"), FieldType::FixedString, 8));
+    q.addField(FieldDef::lookupField(QStringLiteral("cardname"), 20, QStringLiteral("POLNO"), &cards, QStringLiteral("POLNO"),
+                                     QStringLiteral("NAME")));
+    q.addField(FieldDef::calculated(QStringLiteral("paid"), FieldType::Float));
+    q.addField(FieldDef::calculated(QStringLiteral("count"), FieldType::Integer));
+    q.addField(FieldDef::calculated(QStringLiteral("located"), FieldType::String, 20));
+    q.addReadAhead(&pays, QStringLiteral("POLNO"), QStringLiteral("POLNO"));
+    q.onCalcFields = [&](Dataset &d) {
+        pays.setFiltered(true);
+        pays.setFilter(QStringLiteral("polno=") + d.value(QStringLiteral("POLNO")).toString());
+        double paid = 0;
+        int count = 0;
+        for (pays.first(); !pays.eof(); pays.next()) {
+            paid += pays.value(QStringLiteral("AMOUNT")).toDouble();
+            ++count;
+        }
+        d.setValue(QStringLiteral("paid"), paid);
+        d.setValue(QStringLiteral("count"), count);
+        if (cards.locate(QStringLiteral("POLNO"), d.value(QStringLiteral("POLNO"))))
+            d.setValue(QStringLiteral("located"), cards.value(QStringLiteral("NAME")));
+    };
+    q.open();
+
+    bool written = false;
+    const auto check = [&](int i) {
+        const int n = payments(i) + (written && i == 101 ? 1 : 0);
+        const QString card = i % 2 ? QString() : written && i == 102 ? QStringLiteral("renamed") : QStringLiteral("card %1").arg(i);
+        EXPECT_EQ(q.value(QStringLiteral("POLNO")).toString(), polno(i));
+        EXPECT_EQ(q.value(QStringLiteral("count")).toInt(), n) << "policy " << i;
+        EXPECT_DOUBLE_EQ(q.value(QStringLiteral("paid")).toDouble(), n * (n + 1) / 2.0) << "policy " << i;
+        EXPECT_EQ(q.value(QStringLiteral("cardname")).toString(), card) << "policy " << i;
+        EXPECT_EQ(q.value(QStringLiteral("located")).toString(), card) << "policy " << i;
+    };
+    int i = 1;
+    for (q.first(); !q.eof(); q.next(), ++i) {
+        check(i);
+        if (i == 100) {
+            // Rows 101 and 102 were read ahead with row 100; the writes must show.
+            conn().exec(QStringLiteral("insert into pays (polno,seq,amount) values (?,?,?)"),
+                        {polno(101), payments(101) + 1, payments(101) + 1.0});
+            conn().exec(QStringLiteral("update cards set name='renamed' where polno=?"), {polno(102)});
+            written = true;
+        }
+    }
+    EXPECT_EQ(i, policies + 1);
+    q.last();
+    for (i = policies; i >= 1; --i, q.prior())
+        check(i);
+    EXPECT_TRUE(q.bof());
+}
+
 TEST_P(DatasetOnServer, QueryParametersTextAndColumns)
 {
     FieldTypeHints::set(QStringLiteral("KEYDATE"), FieldType::Date);
