@@ -1,5 +1,7 @@
 #include "dataset.h"
 
+#include <cmath>
+
 #include "connection.h"
 #include "platform/error.h"
 
@@ -593,11 +595,7 @@ void Dataset::calculate()
             const LookupDef &l = f->lookup();
             if (!l.dataset || !l.dataset->isActive())
                 continue;
-            QVariantList keys;
-            for (int k : fieldList(l.keyFields))
-                keys << m_record.at(k);
-            const QVariant found = l.dataset->lookup(l.lookupKeyFields, keys, l.resultField);
-            m_record[f->index()] = Field::convert(found, f->type(), f->size(), f->name());
+            m_record[f->index()] = Field::convert(lookupFor(l), f->type(), f->size(), f->name());
         }
         if (onCalcFields)
             onCalcFields(*this);
@@ -608,6 +606,32 @@ void Dataset::calculate()
     }
     m_calculating = false;
     --s_calculationDepth;
+}
+
+// The value of a look-up field for the current row: Dataset::lookup without building
+// the texts and lists it takes, since it runs for every look-up field of every row.
+QVariant Dataset::lookupFor(const LookupDef &l) const
+{
+    Dataset &target = *l.dataset;
+    const QVector<int> &own = fieldList(l.keyFields);
+    const QVector<int> &theirs = target.fieldList(l.lookupKeyFields);
+    if (own.size() != theirs.size() || own.isEmpty())
+        fail(QStringLiteral("%1: %2 key fields and %3 values").arg(target.name()).arg(theirs.size()).arg(own.size()));
+    QList<Condition> conditions;
+    conditions.reserve(own.size());
+    for (qsizetype i = 0; i < own.size(); ++i) {
+        const Field *key = target.field(theirs.at(i));
+        if (!key->isData())
+            fail(QStringLiteral("%1: '%2' is not a data field").arg(target.name(), key->name()));
+        QVariant value = Field::convert(m_record.at(own.at(i)), key->type(), 0, key->name());
+        if (value.isNull())
+            return {};
+        conditions << Condition{key->index(), std::move(value)};
+    }
+    const Field *result = target.fieldByName(l.resultField);
+    if (!result->isData())
+        fail(QStringLiteral("%1: '%2' is not a data field").arg(target.name(), result->name()));
+    return target.doLookup(conditions, result->index());
 }
 
 void Dataset::addReadAhead(Dataset *target, const QString &targetField, const QString &ownField)
@@ -633,10 +657,16 @@ QString Dataset::keyText(const QVariant &v)
         return QStringLiteral("\x01");
     switch (v.typeId()) {
     case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::Double:
     case QMetaType::Short:
-        return QString::number(v.toDouble(), 'g', 17);
+        return QString::number(v.toInt());
+    case QMetaType::LongLong:
+    case QMetaType::Double: {
+        // A whole number reads the same whether it came as an integer or a real.
+        const double d = v.toDouble();
+        if (d == std::trunc(d) && std::fabs(d) < 9e15)
+            return QString::number(qint64(d));
+        return QString::number(d, 'g', 17);
+    }
     case QMetaType::QDate:
         return v.toDate().toString(Qt::ISODate);
     default:

@@ -201,6 +201,7 @@ private:
     void land(bool found, const Record &row);
     void calculate();
     void readAheadForRow();
+    QVariant lookupFor(const LookupDef &lookup) const;
     void startInsert(bool append);
     void setState(State s);
     bool hasDerivedFields() const;

@@ -112,9 +112,17 @@ namespace {
                               .arg(value.toString(), QLatin1String(what), fieldName));
 }
 
+QDate isoDate(const QString &text)
+{
+    return storedDate(text.utf16(), text.size());
+}
+
 QDate dateFromText(const QString &text)
 {
-    QDate d = QDate::fromString(text.left(10), Qt::ISODate);
+    QDate d = isoDate(text);
+    if (d.isValid())
+        return d;
+    d = QDate::fromString(text.left(10), Qt::ISODate);
     if (!d.isValid())
         platform::DateFormat::tryFromText(text, &d);
     return d;
@@ -150,6 +158,8 @@ QVariant Field::convert(const QVariant &value, FieldType type, int size, const Q
     case FieldType::String:
     case FieldType::FixedString: {
         QString text;
+        if (value.typeId() == QMetaType::QString && (size <= 0 || value.toString().size() <= size))
+            return value;
         if (value.typeId() == QMetaType::Double)
             text = NumberFormat::general(value.toDouble());
         else if (value.typeId() == QMetaType::QDate)
@@ -174,6 +184,10 @@ QVariant Field::convert(const QVariant &value, FieldType type, int size, const Q
         }
         if (value.typeId() == QMetaType::Double)
             return int(value.toDouble());
+        if (value.typeId() == QMetaType::LongLong)
+            return int(value.toLongLong());
+        if (value.typeId() == QMetaType::Int)
+            return value;
         bool ok = false;
         const int n = value.toInt(&ok);
         if (!ok)
@@ -211,6 +225,11 @@ QVariant Field::convert(const QVariant &value, FieldType type, int size, const Q
             return value;
         if (value.typeId() == QMetaType::QDateTime)
             return value.toDateTime().date();
+        if (value.typeId() == QMetaType::QString) {
+            const QDate stored = isoDate(value.toString());
+            if (stored.isValid())
+                return stored;
+        }
         const QString t = value.toString().trimmed();
         if (t.isEmpty())
             return {};

@@ -11,6 +11,24 @@ namespace engine {
 
 class Dataset;
 
+// A date in the form dates are stored in, "yyyy-MM-dd", read without building texts;
+// an invalid date for any other text. For UTF-16 and for UTF-8 text.
+template<typename Char>
+QDate storedDate(const Char *text, qsizetype size)
+{
+    if (size != 10 || text[4] != Char('-') || text[7] != Char('-'))
+        return {};
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8}, lengths[3] = {4, 2, 2};
+    for (int p = 0; p < 3; ++p)
+        for (int i = starts[p]; i < starts[p] + lengths[p]; ++i) {
+            if (text[i] < Char('0') || text[i] > Char('9'))
+                return {};
+            parts[p] = parts[p] * 10 + int(text[i] - Char('0'));
+        }
+    return QDate(parts[0], parts[1], parts[2]);
+}
+
 enum class FieldType { String, FixedString, SmallInt, Integer, Float, Boolean, Date, DateTime };
 
 // Data fields hold a column; calculated fields are set by the dataset's

@@ -40,6 +40,10 @@ bool RowsDataset::at(int pos, Record &row)
         return false;
     m_pos = pos;
     const Record &stored = m_rows.at(m_view.at(pos));
+    if (stored.size() == row.size()) {
+        row = stored; // shared until the row is changed
+        return true;
+    }
     for (int i = 0; i < row.size() && i < stored.size(); ++i)
         row[i] = stored.at(i);
     return true;
@@ -89,25 +93,29 @@ QVariantList RowsDataset::comingValues(int field, int count) const
 
 QVariant RowsDataset::doLookup(const QList<Condition> &conditions, int resultField)
 {
-    QString signature;
+    QString signature; // the field numbers as single characters
     for (const Condition &c : conditions)
-        signature += QString::number(c.field) + QLatin1Char(';');
+        signature += QChar(char16_t(c.field));
     auto it = m_indexes.find(signature);
     if (it == m_indexes.end()) {
         QHash<QString, int> index;
         for (int p = 0; p < m_view.size(); ++p) {
             const Record &r = m_rows.at(m_view.at(p));
             QString key;
-            for (const Condition &c : conditions)
-                key += keyText(r.at(c.field)) + QLatin1Char('\x1f');
+            for (const Condition &c : conditions) {
+                key += keyText(r.at(c.field));
+                key += QLatin1Char('\x1f');
+            }
             if (!index.contains(key))
                 index.insert(key, m_view.at(p));
         }
         it = m_indexes.insert(signature, index);
     }
     QString key;
-    for (const Condition &c : conditions)
-        key += keyText(c.value) + QLatin1Char('\x1f');
+    for (const Condition &c : conditions) {
+        key += keyText(c.value);
+        key += QLatin1Char('\x1f');
+    }
     const auto found = it->constFind(key);
     if (found == it->constEnd())
         return {};

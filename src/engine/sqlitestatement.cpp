@@ -113,6 +113,41 @@ QVariant SqliteStatement::value(int column) const
     }
 }
 
+QVariant SqliteStatement::valueAs(int column, FieldType type, const QString &fieldName) const
+{
+    const int stored = sqlite3_column_type(m_stmt, column);
+    if (stored == SQLITE_NULL)
+        return {};
+    switch (type) {
+    case FieldType::String:
+    case FieldType::FixedString:
+        if (stored == SQLITE_TEXT)
+            return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column)),
+                                     sqlite3_column_bytes(m_stmt, column));
+        break;
+    case FieldType::SmallInt:
+    case FieldType::Integer:
+        if (stored == SQLITE_INTEGER)
+            return int(sqlite3_column_int64(m_stmt, column));
+        break;
+    case FieldType::Float:
+        if (stored == SQLITE_FLOAT || stored == SQLITE_INTEGER)
+            return sqlite3_column_double(m_stmt, column);
+        break;
+    case FieldType::Date:
+        if (stored == SQLITE_TEXT) {
+            const QDate date = storedDate(reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column)),
+                                          sqlite3_column_bytes(m_stmt, column));
+            if (date.isValid())
+                return date;
+        }
+        break;
+    default:
+        break;
+    }
+    return Field::convert(value(column), type, 0, fieldName);
+}
+
 void SqliteStatement::finish()
 {
     sqlite3_reset(m_stmt);

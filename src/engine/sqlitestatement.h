@@ -11,6 +11,8 @@
 #include <QVariantList>
 #include <memory>
 
+#include "field.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -30,6 +32,9 @@ public:
     // Steps to the next row; false at the end. Raises DbError on failure.
     bool next();
     QVariant value(int column) const;
+    // The value as a field of `type` holds it: text, whole numbers, reals and dates in
+    // their stored form are read directly, anything else through Field::convert.
+    QVariant valueAs(int column, FieldType type, const QString &fieldName) const;
     // Ends the run, so the statement holds no read lock on the file.
     void finish();
 
@@ -63,6 +68,10 @@ public:
     SqliteRun &operator=(const SqliteRun &) = delete;
     bool next() { return m_statement.next(); }
     QVariant value(int column) const { return m_statement.value(column); }
+    QVariant valueAs(int column, FieldType type, const QString &fieldName) const
+    {
+        return m_statement.valueAs(column, type, fieldName);
+    }
 
 private:
     SqliteStatement &m_statement;

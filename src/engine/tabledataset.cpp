@@ -129,8 +129,8 @@ QVariant TableDataset::readValue(QVariant raw, const Field &field) const
     return Field::convert(raw, field.type(), 0, field.name());
 }
 
-// Runs a read and hands every row to onRow(column), where column(c) gives the value of
-// result column c as the driver gives it; onRow returns false to stop. On SQLite the
+// Runs a read and hands every row to onRow(column), where column(c, field) gives the
+// value of result column c as `field` holds it; onRow returns false to stop. On SQLite the
 // statement is kept and read through SQLite's own interface. Firebird keeps a prepared
 // select inside the snapshot transaction it first ran in, so a kept statement would
 // not see rows stored since; there every read is prepared afresh and its transaction
@@ -143,8 +143,11 @@ void TableDataset::read(const QString &sql, const QVariantList &values, OnRow on
         if (computingDerivedFields())
             c.holdRead();
         SqliteRun run(statements->get(sql), values);
+        const bool pads = c.dialect().padsFixedText();
         while (run.next())
-            if (!onRow([&run](int column) { return run.value(column); }))
+            if (!onRow([&](int column, const Field &field) {
+                    return pads ? readValue(run.value(column), field) : run.valueAs(column, field.type(), field.name());
+                }))
                 break;
         return;
     }
@@ -157,7 +160,7 @@ void TableDataset::read(const QString &sql, const QVariantList &values, OnRow on
     if (!query.exec())
         throw c.dialect().toError(query.lastError());
     while (query.next())
-        if (!onRow([&query](int column) { return query.value(column); }))
+        if (!onRow([&](int column, const Field &field) { return readValue(query.value(column), field); }))
             break;
     query.finish();
 }
@@ -169,7 +172,7 @@ QVector<Record> TableDataset::fetch(const QString &sql, const QVariantList &valu
     read(sql, values, [&](const auto &column) {
         Record row(fieldCount());
         for (int c = 0; c < data.size(); ++c)
-            row[data[c]->index()] = readValue(column(c), *data[c]);
+            row[data[c]->index()] = column(c, *data[c]);
         rows << row;
         return true;
     });
@@ -438,9 +441,13 @@ QVariant TableDataset::doLookup(const QList<Condition> &conditions, int resultFi
 {
     QString cacheKey;
     if (m_cachesLookups) {
-        cacheKey = QString::number(resultField);
-        for (const Condition &c : conditions)
-            cacheKey += QLatin1Char('\x1f') + QString::number(c.field) + QLatin1Char('=') + c.value.toString();
+        // Field numbers as single characters: the key is built without number texts.
+        cacheKey += QChar(char16_t(resultField));
+        for (const Condition &c : conditions) {
+            cacheKey += QChar(char16_t(c.field));
+            cacheKey += keyText(c.value);
+            cacheKey += QLatin1Char('\x1f');
+        }
         const auto it = m_lookupCache.constFind(cacheKey);
         if (it != m_lookupCache.constEnd())
             return *it;
@@ -455,7 +462,7 @@ QVariant TableDataset::doLookup(const QList<Condition> &conditions, int resultFi
     });
     QVariant found;
     read(sql, values, [&](const auto &column) {
-        found = readValue(column(0), result);
+        found = column(0, result);
         return false;
     });
     if (m_cachesLookups)
@@ -668,7 +675,9 @@ void TableDataset::readAhead(int field, const QVariantList &values)
     for (int i = 0; i < kReadAheadRows; ++i)
         marks << QStringLiteral("?");
     const QString where = QStringLiteral("%1 in (%2)").arg(this->field(field)->name(), marks.join(QLatin1Char(',')));
-    const QVector<Record> rows = fetch(selectSql(where, orderBy(false), 0, 0), bound);
+    // Ordered by the field first, so that SQLite walks its index and sorts only the
+    // rows of each value; within a value the rows keep the table's order.
+    const QVector<Record> rows = fetch(selectSql(where, this->field(field)->name() + QLatin1Char(',') + orderBy(false), 0, 0), bound);
     QHash<QString, QVector<Record>> byValue;
     for (const QVariant &v : bound)
         if (!v.isNull())

@@ -24,9 +24,13 @@ TEST(NumberFormat, DisplayFormats)
         {1234, "#,### Baht", "1,234 Baht"},
         {50000, "#,###", "50,000"},
         {12.5, "0.0#", "12.5"},
+        {-1234567.005, "฿#,##0.00 net", "฿-1,234,567.01 net"},
+        {0.004, "0.##", "0"},
+        {7, "000", "007"},
+        {1e17, "#,###", "100,000,000,000,000,000"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(NumberFormat::format(c.value, QString::fromLatin1(c.pattern)).toStdString(), c.text)
+        EXPECT_EQ(NumberFormat::format(c.value, QString::fromUtf8(c.pattern)).toStdString(), c.text)
             << c.value << " " << c.pattern;
     EXPECT_EQ(NumberFormat::money(1234.5), QStringLiteral("1,234.50"));
 }
