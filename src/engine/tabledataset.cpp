@@ -263,16 +263,16 @@ enum ShapedRead { FirstPage = -1, LocateByKey = -2 }; // look-ups use their resu
 
 bool TableDataset::doFirst(Record &row)
 {
-    if (const QVector<Record> *ahead = readAheadRows({})) {
+    if (const auto ahead = readAheadRows({})) {
         m_offset = 0;
         m_detached = false;
-        if (ahead->isEmpty()) {
+        if (ahead->count == 0) {
             m_page.clear();
             m_index = -1;
             return false;
         }
-        const bool shortPage = ahead->size() < m_pageSize;
-        setPage(ahead->mid(0, m_pageSize), 0, row);
+        const bool shortPage = ahead->count < m_pageSize;
+        setPage(m_readAhead.rows.mid(ahead->start, qMin<qsizetype>(ahead->count, m_pageSize)), 0, row);
         m_atStart = true;
         m_atEnd = shortPage;
         return true;
@@ -401,11 +401,11 @@ bool TableDataset::doPrior(Record &row)
 bool TableDataset::doLocate(const QList<Condition> &conditions, Record &row)
 {
     if (keyed()) {
-        if (const QVector<Record> *ahead = readAheadRows(conditions)) {
-            if (ahead->isEmpty())
+        if (const auto ahead = readAheadRows(conditions)) {
+            if (ahead->count == 0)
                 return false;
             m_detached = false;
-            setPage({ahead->first()}, 0, row);
+            setPage({m_readAhead.rows.at(ahead->start)}, 0, row);
             return true;
         }
         QVariantList values;
@@ -452,8 +452,8 @@ QVariant TableDataset::doLookup(const QList<Condition> &conditions, int resultFi
         if (it != m_lookupCache.constEnd())
             return *it;
     }
-    if (const QVector<Record> *ahead = readAheadRows(conditions))
-        return ahead->isEmpty() ? QVariant() : ahead->first().at(resultField);
+    if (const auto ahead = readAheadRows(conditions))
+        return ahead->count == 0 ? QVariant() : m_readAhead.rows.at(ahead->start).at(resultField);
     QVariantList values;
     const Field &result = *field(resultField);
     const QString &sql = shapedSql(resultField, conditions, &values, [&](const QString &where) {
@@ -655,7 +655,7 @@ QString TableDataset::readAheadKey(int field, const QVariant &value) const
 bool TableDataset::hasReadAhead(int field, const QVariant &value) const
 {
     return m_readAhead.field == field && m_connection->holdsRead() && m_readAhead.epoch == m_connection->readEpoch()
-        && m_readAhead.rows.contains(readAheadKey(field, value));
+        && m_readAhead.runs.contains(readAheadKey(field, value));
 }
 
 // One statement reads the rows of all the values (the list is filled up to its fixed
@@ -677,14 +677,26 @@ void TableDataset::readAhead(int field, const QVariantList &values)
     const QString where = QStringLiteral("%1 in (%2)").arg(this->field(field)->name(), marks.join(QLatin1Char(',')));
     // Ordered by the field first, so that SQLite walks its index and sorts only the
     // rows of each value; within a value the rows keep the table's order.
-    const QVector<Record> rows = fetch(selectSql(where, this->field(field)->name() + QLatin1Char(',') + orderBy(false), 0, 0), bound);
-    QHash<QString, QVector<Record>> byValue;
-    for (const QVariant &v : bound)
-        if (!v.isNull())
-            byValue[readAheadKey(field, v)];
-    for (const Record &r : rows)
-        byValue[keyText(r.at(field))] << r;
-    m_readAhead.rows = std::move(byValue);
+    QVector<Record> rows = fetch(selectSql(where, this->field(field)->name() + QLatin1Char(',') + orderBy(false), 0, 0), bound);
+    // The rows of one value follow each other; each value gets its run of rows.
+    QHash<QString, RowRun> runs;
+    QString key;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (i == 0 || rows.at(i).at(field) != rows.at(i - 1).at(field))
+            key = keyText(rows.at(i).at(field));
+        RowRun &run = runs[key];
+        if (run.count == 0)
+            run.start = i;
+        ++run.count;
+    }
+    const QVariant *previous = nullptr;
+    for (const QVariant &v : bound) {
+        if (!v.isNull() && (!previous || v != *previous))
+            runs[readAheadKey(field, v)]; // a value without rows: found to have none
+        previous = &v;
+    }
+    m_readAhead.rows = std::move(rows);
+    m_readAhead.runs = std::move(runs);
     m_readAhead.field = field;
     m_readAhead.epoch = db().readEpoch();
 }
@@ -693,22 +705,25 @@ void TableDataset::forgetReadAhead()
 {
     m_readAhead.field = -1;
     m_readAhead.rows.clear();
+    m_readAhead.runs.clear();
 }
 
 // The rows read ahead that answer a read whose filter and conditions together are one
-// equality on the read-ahead field; nullptr when the batch cannot answer it.
-const QVector<Record> *TableDataset::readAheadRows(const QList<Condition> &conditions) const
+// equality on the read-ahead field; nothing when the batch cannot answer it.
+std::optional<TableDataset::RowRun> TableDataset::readAheadRows(const QList<Condition> &conditions) const
 {
     if (m_readAhead.field < 0 || !m_connection->holdsRead() || m_readAhead.epoch != m_connection->readEpoch())
-        return nullptr;
+        return std::nullopt;
     const QList<Condition> &filter = filterConditions();
     if (filter.size() + conditions.size() != 1)
-        return nullptr;
+        return std::nullopt;
     const Condition &c = filter.isEmpty() ? conditions.first() : filter.first();
     if (c.field != m_readAhead.field || c.value.isNull())
-        return nullptr;
-    const auto it = m_readAhead.rows.constFind(readAheadKey(c.field, c.value));
-    return it == m_readAhead.rows.constEnd() ? nullptr : &*it;
+        return std::nullopt;
+    const auto it = m_readAhead.runs.constFind(readAheadKey(c.field, c.value));
+    if (it == m_readAhead.runs.constEnd())
+        return std::nullopt;
+    return *it;
 }
 
 // The rows of the current page from the current one on, then those before it.

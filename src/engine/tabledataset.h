@@ -7,6 +7,7 @@
 // A table without a unique key is paged by position in the order of its order
 // fields; such a row is written back by matching all its old values, one row at a time.
 #include <QHash>
+#include <optional>
 
 #include "dataset.h"
 
@@ -72,7 +73,12 @@ private:
     QVariant readValue(QVariant raw, const Field &field) const;
     void setPage(QVector<Record> page, int index, Record &row);
     QString readAheadKey(int field, const QVariant &value) const;
-    const QVector<Record> *readAheadRows(const QList<Condition> &conditions) const;
+    struct RowRun
+    {
+        qsizetype start = 0;
+        qsizetype count = 0;
+    };
+    std::optional<RowRun> readAheadRows(const QList<Condition> &conditions) const;
     void forgetReadAhead();
     bool reread(const Record &keyRow, Record &row);
 
@@ -94,13 +100,15 @@ private:
     QVector<const Field *> m_dataFields; // in column order of every select
     bool m_cachesLookups = false;
     QHash<QString, QVariant> m_lookupCache;
-    // The rows of the last read-ahead batch by the text of their value in one field;
-    // good while the connection holds the read they were read in.
+    // The rows of the last read-ahead batch, in the order of one field, and the run of
+    // rows of each value by its text; good while the connection holds the read they
+    // were read in.
     struct ReadAheadRows
     {
         int field = -1;
         quint64 epoch = 0;
-        QHash<QString, QVector<Record>> rows;
+        QVector<Record> rows;
+        QHash<QString, RowRun> runs;
     } m_readAhead;
 };
 
