@@ -75,12 +75,14 @@ QString firstNameWithBlank(const QString &agentName)
 
 QString invoiceNumber(const QDate &keyDate, const QString &agent)
 {
-    const QString date = keyDate.isValid() ? QStringLiteral("%1%2%3")
-                                                 .arg(keyDate.year() % 100, 2, 10, QLatin1Char('0'))
-                                                 .arg(keyDate.month(), 2, 10, QLatin1Char('0'))
-                                                 .arg(keyDate.day(), 2, 10, QLatin1Char('0'))
-                                           : QString();
-    return date + agent;
+    if (!keyDate.isValid())
+        return agent;
+    int year = 0, month = 0, day = 0;
+    keyDate.getDate(&year, &month, &day);
+    const char16_t digits[6] = {char16_t(u'0' + year % 100 / 10), char16_t(u'0' + year % 10),
+                                char16_t(u'0' + month / 10),      char16_t(u'0' + month % 10),
+                                char16_t(u'0' + day / 10),        char16_t(u'0' + day % 10)};
+    return QString(reinterpret_cast<const QChar *>(digits), 6) + agent;
 }
 
 void calcMotorQ(TDm &dm, engine::Dataset &row)

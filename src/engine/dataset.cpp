@@ -675,9 +675,12 @@ QString Dataset::keyText(const QVariant &v)
 }
 
 // Before the look-ups of a row: every dataset this one reads ahead in that has no rows
-// read for this row's value gets the values of the coming rows in one batch.
+// read for this row's value gets the values of the coming rows in one batch. Only
+// while browsing: a row being edited is computed again for each value typed.
 void Dataset::readAheadForRow()
 {
+    if (m_state != State::Browse)
+        return;
     const auto readFor = [this](Dataset *target, const QString &targetField, int ownField) {
         if (!target || !target->isActive() || !target->readsAhead())
             return;
@@ -687,7 +690,9 @@ void Dataset::readAheadForRow()
         const QVariant &value = m_record.at(ownField);
         if (value.isNull() || target->hasReadAhead(key->index(), value))
             return;
-        const QVariantList values = comingValues(ownField, kReadAheadRows);
+        QVariantList values = comingValues(ownField, kReadAheadRows);
+        if (values.isEmpty() || values.first() != value)
+            values.prepend(value);
         if (values.size() > 1)
             target->readAhead(key->index(), values);
     };
