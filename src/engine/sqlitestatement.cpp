@@ -17,7 +17,7 @@ SqliteStatement::SqliteStatement(sqlite3 *db, const QString &sql)
     if (rc != SQLITE_OK) {
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
-        fail(QStringLiteral("Unable to execute statement"), rc);
+        fail(QStringLiteral("Unable to execute statement"));
     }
 }
 
@@ -26,7 +26,7 @@ SqliteStatement::~SqliteStatement()
     sqlite3_finalize(m_stmt);
 }
 
-void SqliteStatement::fail(const QString &driverText, int) const
+void SqliteStatement::fail(const QString &driverText) const
 {
     const QSqlError error(driverText, QString::fromUtf8(sqlite3_errmsg(m_db)), QSqlError::StatementError,
                           QString::number(sqlite3_extended_errcode(m_db)));
@@ -38,7 +38,9 @@ void SqliteStatement::start(const QVariantList &values)
     sqlite3_reset(m_stmt);
     sqlite3_clear_bindings(m_stmt);
     if (values.size() != sqlite3_bind_parameter_count(m_stmt))
-        fail(QStringLiteral("Parameter count mismatch"), SQLITE_RANGE);
+        throw DbError(DbErrorKind::Other, QStringLiteral("Parameter count mismatch: %1 values for %2 placeholders")
+                                              .arg(values.size())
+                                              .arg(sqlite3_bind_parameter_count(m_stmt)));
     for (int i = 0; i < values.size(); ++i) {
         const QVariant &v = values.at(i);
         const int slot = i + 1;
@@ -79,7 +81,7 @@ void SqliteStatement::start(const QVariantList &values)
             }
         }
         if (rc != SQLITE_OK)
-            fail(QStringLiteral("Unable to bind parameters"), rc);
+            fail(QStringLiteral("Unable to bind parameters"));
     }
 }
 
@@ -90,7 +92,7 @@ bool SqliteStatement::next()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    fail(QStringLiteral("Unable to fetch row"), rc);
+    fail(QStringLiteral("Unable to fetch row"));
 }
 
 QVariant SqliteStatement::value(int column) const

@@ -39,7 +39,7 @@ public:
     void finish();
 
 private:
-    [[noreturn]] void fail(const QString &driverText, int code) const;
+    [[noreturn]] void fail(const QString &driverText) const;
     sqlite3 *m_db;
     sqlite3_stmt *m_stmt = nullptr;
 };

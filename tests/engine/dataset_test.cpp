@@ -395,6 +395,29 @@ TEST_P(DatasetOnServer, ReadAheadAnswersEveryRowAsItsOwnReadsWould)
     EXPECT_TRUE(q.bof());
 }
 
+// SQLite's reads keep their statements: a read that cannot run reports the database's
+// reason, and once the table is back the same reads work again.
+TEST_P(DatasetOnServer, ReadOfAMissingTableReportsAndRecovers)
+{
+    if (GetParam() == Server::Firebird)
+        GTEST_SKIP() << "a Firebird table in use cannot be dropped";
+    auto t = items();
+    t->open();
+    EXPECT_EQ(codesForward(*t).size(), 7);
+    t->close();
+    t->open();
+    m_db->exec(QStringLiteral("alter table items rename to items_away"));
+    try {
+        t->first();
+        ADD_FAILURE() << "reading a missing table must fail";
+    } catch (const DbError &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("no such table"), Qt::CaseInsensitive)) << e.message().toStdString();
+    }
+    m_db->exec(QStringLiteral("alter table items_away rename to items"));
+    EXPECT_EQ(codesForward(*t).size(), 7);
+    EXPECT_EQ(t->lookup(QStringLiteral("CODE"), {QStringLiteral("A3")}, QStringLiteral("NAME")).toString(), QStringLiteral("item 3"));
+}
+
 TEST_P(DatasetOnServer, QueryParametersTextAndColumns)
 {
     FieldTypeHints::set(QStringLiteral("KEYDATE"), FieldType::Date);
