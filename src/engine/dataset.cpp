@@ -89,6 +89,7 @@ Field *Dataset::addField(const FieldDef &def)
     m_fieldIndex.insert(def.name, fieldCount());
     m_fieldListCache.clear();
     m_literalIndex.clear();
+    m_literalSlots.fill({});
     m_fields.push_back(std::make_unique<Field>(this, fieldCount(), def));
     return m_fields.back().get();
 }
@@ -111,10 +112,15 @@ Field *Dataset::fieldByName(const QString &fieldName) const
 
 Field *Dataset::fieldByLiteral(const char *literalName) const
 {
-    auto it = m_literalIndex.constFind(literalName);
-    if (it == m_literalIndex.constEnd())
-        it = m_literalIndex.insert(literalName, fieldByName(QLatin1String(literalName))->index());
-    return m_fields[size_t(*it)].get();
+    // A small table by the literal's address answers most calls; the hash keeps all.
+    LiteralSlot &slot = m_literalSlots[(quintptr(literalName) >> 3) % kLiteralSlots];
+    if (slot.name != literalName) {
+        auto it = m_literalIndex.constFind(literalName);
+        if (it == m_literalIndex.constEnd())
+            it = m_literalIndex.insert(literalName, fieldByName(QLatin1String(literalName))->index());
+        slot = LiteralSlot{literalName, *it};
+    }
+    return m_fields[size_t(slot.index)].get();
 }
 
 QList<Field *> Dataset::visibleFields() const
@@ -137,6 +143,7 @@ void Dataset::removeDataFields()
     }
     m_fieldListCache.clear();
     m_literalIndex.clear();
+    m_literalSlots.fill({});
 }
 
 void Dataset::checkActive() const

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -226,6 +227,13 @@ private:
     QList<Condition> m_filterConditions;
     mutable QHash<QString, QVector<int>> m_fieldListCache;
     mutable QHash<const char *, int> m_literalIndex;
+    struct LiteralSlot
+    {
+        const char *name = nullptr;
+        int index = -1;
+    };
+    static constexpr size_t kLiteralSlots = 127;
+    mutable std::array<LiteralSlot, kLiteralSlots> m_literalSlots{};
     struct ReadAheadDef
     {
         Dataset *target;
