@@ -326,19 +326,39 @@ const QVector<int> &Dataset::fieldList(const QString &fields) const
     return *it;
 }
 
-QList<Condition> Dataset::conditionsFor(const QString &fields, const QVariantList &values) const
+// Conditions on the fields at `indexes`, the i-th equal to valueAt(i) converted to the
+// field's type.
+template<typename ValueAt>
+QList<Condition> Dataset::conditionsOn(const QVector<int> &indexes, qsizetype count, ValueAt valueAt) const
 {
-    const QVector<int> &indexes = fieldList(fields);
-    if (indexes.size() != values.size() || indexes.isEmpty())
-        fail(QStringLiteral("%1: %2 key fields and %3 values").arg(name()).arg(indexes.size()).arg(values.size()));
+    if (indexes.size() != count || indexes.isEmpty())
+        fail(QStringLiteral("%1: %2 key fields and %3 values").arg(name()).arg(indexes.size()).arg(count));
     QList<Condition> conditions;
-    for (int i = 0; i < indexes.size(); ++i) {
+    conditions.reserve(count);
+    for (qsizetype i = 0; i < count; ++i) {
         const Field *f = field(indexes.at(i));
         if (!f->isData())
             fail(QStringLiteral("%1: '%2' is not a data field").arg(name(), f->name()));
-        conditions << Condition{f->index(), Field::convert(values.at(i), f->type(), 0, f->name())};
+        conditions << Condition{f->index(), Field::convert(valueAt(i), f->type(), 0, f->name())};
     }
     return conditions;
+}
+
+QList<Condition> Dataset::conditionsFor(const QString &fields, const QVariantList &values) const
+{
+    return conditionsOn(fieldList(fields), values.size(), [&](qsizetype i) { return values.at(i); });
+}
+
+// The result field of the first row meeting the conditions; null when a value sought is null.
+QVariant Dataset::lookupBy(const QList<Condition> &conditions, const QString &resultField)
+{
+    for (const Condition &c : conditions)
+        if (c.value.isNull())
+            return {};
+    const Field *result = fieldByName(resultField);
+    if (!result->isData())
+        fail(QStringLiteral("%1: '%2' is not a data field").arg(name(), result->name()));
+    return doLookup(conditions, result->index());
 }
 
 bool Dataset::locate(const QString &keyFields, const QVariantList &values)
@@ -356,14 +376,7 @@ bool Dataset::locate(const QString &keyFields, const QVariantList &values)
 QVariant Dataset::lookup(const QString &keyFields, const QVariantList &values, const QString &resultField)
 {
     checkActive();
-    const QList<Condition> conditions = conditionsFor(keyFields, values);
-    for (const Condition &c : conditions)
-        if (c.value.isNull())
-            return {};
-    const Field *result = fieldByName(resultField);
-    if (!result->isData())
-        fail(QStringLiteral("%1: '%2' is not a data field").arg(name(), result->name()));
-    return doLookup(conditions, result->index());
+    return lookupBy(conditionsFor(keyFields, values), resultField);
 }
 
 void Dataset::edit()
@@ -615,30 +628,15 @@ void Dataset::calculate()
     --s_calculationDepth;
 }
 
-// The value of a look-up field for the current row: Dataset::lookup without building
-// the texts and lists it takes, since it runs for every look-up field of every row.
+// The value of a look-up field for the current row: Dataset::lookup with the values
+// taken from the row's slots, since it runs for every look-up field of every row.
 QVariant Dataset::lookupFor(const LookupDef &l) const
 {
     Dataset &target = *l.dataset;
     const QVector<int> &own = fieldList(l.keyFields);
-    const QVector<int> &theirs = target.fieldList(l.lookupKeyFields);
-    if (own.size() != theirs.size() || own.isEmpty())
-        fail(QStringLiteral("%1: %2 key fields and %3 values").arg(target.name()).arg(theirs.size()).arg(own.size()));
-    QList<Condition> conditions;
-    conditions.reserve(own.size());
-    for (qsizetype i = 0; i < own.size(); ++i) {
-        const Field *key = target.field(theirs.at(i));
-        if (!key->isData())
-            fail(QStringLiteral("%1: '%2' is not a data field").arg(target.name(), key->name()));
-        QVariant value = Field::convert(m_record.at(own.at(i)), key->type(), 0, key->name());
-        if (value.isNull())
-            return {};
-        conditions << Condition{key->index(), std::move(value)};
-    }
-    const Field *result = target.fieldByName(l.resultField);
-    if (!result->isData())
-        fail(QStringLiteral("%1: '%2' is not a data field").arg(target.name(), result->name()));
-    return target.doLookup(conditions, result->index());
+    return target.lookupBy(target.conditionsOn(target.fieldList(l.lookupKeyFields), own.size(),
+                                               [&](qsizetype i) { return m_record.at(own.at(i)); }),
+                           l.resultField);
 }
 
 void Dataset::addReadAhead(Dataset *target, const QString &targetField, const QString &ownField)

@@ -191,6 +191,9 @@ protected:
     bool matches(const Record &row, const QList<Condition> &conditions) const;
     static bool sameValue(const QVariant &a, const QVariant &b);
     QList<Condition> conditionsFor(const QString &fields, const QVariantList &values) const;
+    template<typename ValueAt>
+    QList<Condition> conditionsOn(const QVector<int> &indexes, qsizetype count, ValueAt valueAt) const;
+    QVariant lookupBy(const QList<Condition> &conditions, const QString &resultField);
     void removeDataFields(); // for datasets whose fields follow the result
     Record emptyRecord() const { return Record(fieldCount()); }
     void checkActive() const;

@@ -139,9 +139,9 @@ template<typename OnRow>
 void TableDataset::read(const QString &sql, const QVariantList &values, OnRow onRow)
 {
     Connection &c = db();
+    if (computingDerivedFields())
+        c.holdRead();
     if (SqliteStatements *statements = c.sqliteStatements()) {
-        if (computingDerivedFields())
-            c.holdRead();
         SqliteRun run(statements->get(sql), values);
         const bool pads = c.dialect().padsFixedText();
         while (run.next())
@@ -263,7 +263,7 @@ enum ShapedRead { FirstPage = -1, LocateByKey = -2 }; // look-ups use their resu
 
 bool TableDataset::doFirst(Record &row)
 {
-    if (const auto ahead = readAheadRows({})) {
+    if (const RowRun *ahead = readAheadRows({})) {
         m_offset = 0;
         m_detached = false;
         if (ahead->count == 0) {
@@ -401,7 +401,7 @@ bool TableDataset::doPrior(Record &row)
 bool TableDataset::doLocate(const QList<Condition> &conditions, Record &row)
 {
     if (keyed()) {
-        if (const auto ahead = readAheadRows(conditions)) {
+        if (const RowRun *ahead = readAheadRows(conditions)) {
             if (ahead->count == 0)
                 return false;
             m_detached = false;
@@ -452,7 +452,7 @@ QVariant TableDataset::doLookup(const QList<Condition> &conditions, int resultFi
         if (it != m_lookupCache.constEnd())
             return *it;
     }
-    if (const auto ahead = readAheadRows(conditions))
+    if (const RowRun *ahead = readAheadRows(conditions))
         return ahead->count == 0 ? QVariant() : m_readAhead.rows.at(ahead->start).at(resultField);
     QVariantList values;
     const Field &result = *field(resultField);
@@ -652,10 +652,20 @@ QString TableDataset::readAheadKey(int field, const QVariant &value) const
     return keyText(v);
 }
 
+// The run of rows read ahead for a value of a field; nullptr when the last batch was
+// not read for it, or was read in a read that has ended since.
+const TableDataset::RowRun *TableDataset::readAheadRun(int field, const QVariant &value) const
+{
+    if (m_readAhead.field != field || value.isNull() || !m_connection->holdsRead()
+        || m_readAhead.epoch != m_connection->readEpoch())
+        return nullptr;
+    const auto it = m_readAhead.runs.constFind(readAheadKey(field, value));
+    return it == m_readAhead.runs.constEnd() ? nullptr : &*it;
+}
+
 bool TableDataset::hasReadAhead(int field, const QVariant &value) const
 {
-    return m_readAhead.field == field && m_connection->holdsRead() && m_readAhead.epoch == m_connection->readEpoch()
-        && m_readAhead.runs.contains(readAheadKey(field, value));
+    return readAheadRun(field, value) != nullptr;
 }
 
 // One statement reads the rows of all the values (the list is filled up to its fixed
@@ -709,21 +719,14 @@ void TableDataset::forgetReadAhead()
 }
 
 // The rows read ahead that answer a read whose filter and conditions together are one
-// equality on the read-ahead field; nothing when the batch cannot answer it.
-std::optional<TableDataset::RowRun> TableDataset::readAheadRows(const QList<Condition> &conditions) const
+// equality on the read-ahead field; nullptr when the batch cannot answer it.
+const TableDataset::RowRun *TableDataset::readAheadRows(const QList<Condition> &conditions) const
 {
-    if (m_readAhead.field < 0 || !m_connection->holdsRead() || m_readAhead.epoch != m_connection->readEpoch())
-        return std::nullopt;
     const QList<Condition> &filter = filterConditions();
-    if (filter.size() + conditions.size() != 1)
-        return std::nullopt;
+    if (m_readAhead.field < 0 || filter.size() + conditions.size() != 1)
+        return nullptr;
     const Condition &c = filter.isEmpty() ? conditions.first() : filter.first();
-    if (c.field != m_readAhead.field || c.value.isNull())
-        return std::nullopt;
-    const auto it = m_readAhead.runs.constFind(readAheadKey(c.field, c.value));
-    if (it == m_readAhead.runs.constEnd())
-        return std::nullopt;
-    return *it;
+    return readAheadRun(c.field, c.value);
 }
 
 // The rows of the current page from the current one on, then those before it.

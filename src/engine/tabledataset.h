@@ -7,7 +7,6 @@
 // A table without a unique key is paged by position in the order of its order
 // fields; such a row is written back by matching all its old values, one row at a time.
 #include <QHash>
-#include <optional>
 
 #include "dataset.h"
 
@@ -78,7 +77,8 @@ private:
         qsizetype start = 0;
         qsizetype count = 0;
     };
-    std::optional<RowRun> readAheadRows(const QList<Condition> &conditions) const;
+    const RowRun *readAheadRun(int field, const QVariant &value) const;
+    const RowRun *readAheadRows(const QList<Condition> &conditions) const;
     void forgetReadAhead();
     bool reread(const Record &keyRow, Record &row);
 
